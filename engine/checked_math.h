@@ -1,0 +1,51 @@
+// Arithmetic that stops at the first NaN or infinite result instead of
+// carrying it on, the way the calculation is meant to fail. Internal to the
+// engine.
+#pragma once
+
+#include <string_view>
+
+namespace dewpoint {
+
+// A double that remembers which quantity it contributes to. Every operation
+// on it is checked: a NaN result raises ArithmeticFault (invalid operation),
+// an infinite one ArithmeticFault (overflow, or division by zero where a
+// finite number was divided by zero). The operators evaluate exactly as
+// written, one IEEE 754 operation each, in C++'s left-to-right order.
+class Checked {
+public:
+    Checked(double value, std::string_view quantity);
+
+    [[nodiscard]] double value() const { return value_; }
+    [[nodiscard]] std::string_view quantity() const { return quantity_; }
+
+    friend Checked operator+(Checked left, Checked right);
+    friend Checked operator-(Checked left, Checked right);
+    friend Checked operator*(Checked left, Checked right);
+    friend Checked operator/(Checked left, Checked right);
+    friend Checked operator+(Checked left, double right) { return left + left.Same(right); }
+    friend Checked operator-(Checked left, double right) { return left - left.Same(right); }
+    friend Checked operator*(Checked left, double right) { return left * left.Same(right); }
+    friend Checked operator/(Checked left, double right) { return left / left.Same(right); }
+
+private:
+    [[nodiscard]] Checked Same(double value) const { return {value, quantity_}; }
+
+    double value_;
+    std::string_view quantity_;
+};
+
+// The general power operation with a double exponent. It is never replaced
+// by repeated multiplication, whose rounding differs.
+Checked Power(Checked base, double exponent);
+
+// 10 raised to a (negative) whole exponent, formed at run time; multiplying
+// a mantissa by it rounds differently from writing the product as a literal.
+Checked PowerOfTen(int exponent, std::string_view quantity);
+
+// Natural logarithm; a non-positive argument raises LogarithmArgumentError.
+Checked NaturalLog(Checked argument);
+
+Checked NaturalExp(Checked exponent);
+
+}  // namespace dewpoint

@@ -1,0 +1,142 @@
+#include "display.h"
+
+#include "checked_math.h"
+#include "faults.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace dewpoint {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+std::int16_t Subtract16(std::int16_t left, std::int16_t right)
+{
+    const int difference = left - right;
+    if (difference < std::numeric_limits<std::int16_t>::min()
+        || difference > std::numeric_limits<std::int16_t>::max())
+        throw IntegerOverflow(left, right, "-");
+    return static_cast<std::int16_t>(difference);
+}
+
+// Adds one to a string of decimal digits.
+void Increment(std::string& digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// |value| × 10^decimals rounded to a whole number, as decimal digits.
+// The value is first taken to 15 significant digits, the precision a double
+// holds for certain, so that a product such as 2.9999999999999996 × 14.5
+// reads as the 43.5 it stands for and rounds up to 44.
+std::string ScaledRoundedDigits(double value, int decimals)
+{
+    char buffer[48];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, kSignificantDigits - 1)
+                         .ptr;
+    // buffer holds "d.dddddddddddddde±XX".
+    std::string digits(1, buffer[0]);
+    digits.append(buffer + 2, buffer + 1 + kSignificantDigits);
+    const char* exponentText = buffer + 2 + kSignificantDigits;
+    if (*exponentText == '+')
+        ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, end, exponent);
+
+    // Number of leading significant digits that lie before the rounding position.
+    const int kept = exponent + 1 + decimals;
+    if (kept < 0)
+        return "0";
+    if (kept >= kSignificantDigits)
+        return digits + std::string(static_cast<std::size_t>(kept - kSignificantDigits), '0');
+
+    std::string result = digits.substr(0, static_cast<std::size_t>(kept));
+    if (result.empty())
+        result = "0";
+    if (digits[static_cast<std::size_t>(kept)] >= '5')
+        Increment(result);
+    return result;
+}
+
+std::string FormatRounded(double value, int decimals, std::string_view decimalSeparator)
+{
+    // NaN and infinity have no text: they raise ArithmeticFault here.
+    const double finite = Checked(value, "the displayed value").value();
+    std::string digits = ScaledRoundedDigits(finite, decimals);
+
+    // At least one digit before the separator.
+    const auto minimumLength = static_cast<std::size_t>(decimals + 1);
+    if (digits.size() < minimumLength)
+        digits.insert(0, minimumLength - digits.size(), '0');
+
+    const bool roundsToZero = std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
+    std::string text = (finite < 0.0 && !roundsToZero) ? "-" : "";
+    const std::size_t integerLength = digits.size() - static_cast<std::size_t>(decimals);
+    text.append(digits, 0, integerLength);
+    if (decimals > 0) {
+        text.append(decimalSeparator);
+        text.append(digits, integerLength);
+    }
+    return text;
+}
+
+}  // namespace
+
+double PressureGaugeFromScroll(std::int16_t scrollValue)
+{
+    return scrollValue * 0.1;
+}
+
+double SensorCelsiusFromScroll(std::int16_t scrollValue)
+{
+    return Subtract16(scrollValue, 1000) * 0.1;
+}
+
+double TempKFromScroll(std::int16_t scrollValue)
+{
+    return Subtract16(scrollValue, 1000) * 0.1 + 273.15;
+}
+
+std::string FormatOneDecimal(double value, std::string_view decimalSeparator)
+{
+    return FormatRounded(value, 1, decimalSeparator);
+}
+
+std::string FormatWhole(double value)
+{
+    return FormatRounded(value, 0, {});
+}
+
+std::string BarText(double pressureGaugeBar, std::string_view decimalSeparator)
+{
+    return FormatOneDecimal(pressureGaugeBar, decimalSeparator) + " bar";
+}
+
+std::string PsiText(double pressureGaugeBar)
+{
+    return FormatWhole((Checked(pressureGaugeBar, "the pressure in psi") * kPsiPerBar).value()) + " psi";
+}
+
+std::string CelsiusText(double celsius, std::string_view decimalSeparator)
+{
+    return FormatOneDecimal(celsius, decimalSeparator) + " \u00B0C";
+}
+
+std::string SensorDewpointText(std::int16_t scrollValue, std::string_view decimalSeparator)
+{
+    return CelsiusText(SensorCelsiusFromScroll(scrollValue), decimalSeparator);
+}
+
+}  // namespace dewpoint

@@ -1,0 +1,44 @@
+// Scroll-bar scaling and the texts the window shows: a number in a fixed
+// pattern followed by a unit. All texts are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dewpoint {
+
+inline constexpr double kPsiPerBar = 14.5;
+
+// Gauge pressure in bar from the pressure scroll bar: value × 0.1.
+double PressureGaugeFromScroll(std::int16_t scrollValue);
+
+// Sensor dewpoint in °C from the sensor scroll bar: (value − 1000) × 0.1, the
+// subtraction in checked 16-bit arithmetic (IntegerOverflow at −31769 or less).
+double SensorCelsiusFromScroll(std::int16_t scrollValue);
+
+// The same sensor dewpoint as an absolute temperature in K: (value − 1000) × 0.1 + 273.15.
+double TempKFromScroll(std::int16_t scrollValue);
+
+// The pattern "#0.0": at least one digit before the separator, exactly one
+// after it, no grouping, a leading minus for negative values, halves rounded
+// away from zero. A value that rounds to zero shows as "0.0", never "-0.0".
+std::string FormatOneDecimal(double value, std::string_view decimalSeparator = ".");
+
+// The pattern "#0": the value rounded to a whole number in the same way.
+std::string FormatWhole(double value);
+
+// "7.0 bar": a gauge pressure in bar.
+std::string BarText(double pressureGaugeBar, std::string_view decimalSeparator = ".");
+
+// "102 psi": a gauge pressure in bar, shown in psi (× 14.5).
+std::string PsiText(double pressureGaugeBar);
+
+// "32.1 °C": a temperature in °C.
+std::string CelsiusText(double celsius, std::string_view decimalSeparator = ".");
+
+// The sensor dewpoint text for a position of the sensor scroll bar, computed
+// from the scroll value itself: "-40.0 °C" at 600.
+std::string SensorDewpointText(std::int16_t scrollValue, std::string_view decimalSeparator = ".");
+
+}  // namespace dewpoint

@@ -1,0 +1,49 @@
+#include "faults.h"
+
+#include <charconv>
+
+namespace dewpoint {
+
+namespace {
+
+std::string ShortestText(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return {buffer, result.ptr};
+}
+
+}  // namespace
+
+std::string_view FaultName(FloatFault fault)
+{
+    switch (fault) {
+    case FloatFault::InvalidOperation: return "invalid floating-point operation";
+    case FloatFault::DivisionByZero: return "floating-point division by zero";
+    case FloatFault::Overflow: return "floating-point overflow";
+    }
+    return "floating-point fault";
+}
+
+ArithmeticFault::ArithmeticFault(FloatFault fault, std::string_view quantity)
+    : std::runtime_error(std::string(FaultName(fault)) + " while computing " + std::string(quantity))
+    , fault_(fault)
+    , quantity_(quantity)
+{
+}
+
+LogarithmArgumentError::LogarithmArgumentError(double argument, std::string_view quantity)
+    : std::invalid_argument("logarithm of the non-positive number " + ShortestText(argument)
+                            + " while computing " + std::string(quantity))
+    , argument_(argument)
+    , quantity_(quantity)
+{
+}
+
+IntegerOverflow::IntegerOverflow(std::int16_t left, std::int16_t right, std::string_view operation)
+    : std::overflow_error("16-bit integer overflow in " + std::to_string(left) + " "
+                          + std::string(operation) + " " + std::to_string(right))
+{
+}
+
+}  // namespace dewpoint

@@ -1,0 +1,143 @@
+#include "engine/display.h"
+
+#include "engine/faults.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace dewpoint {
+namespace {
+
+TEST(Display, OneDecimalPattern)
+{
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0.0"},
+        {-0.0, "0.0"},
+        {0.25, "0.3"},           // an exact half rounds away from zero
+        {-0.25, "-0.3"},
+        {0.35, "0.4"},           // 0.34999999999999997 in binary, 0.35 to 15 digits
+        {0.04999, "0.0"},
+        {-0.04, "0.0"},          // rounds to zero: no minus sign
+        {-0.0000036, "0.0"},
+        {-0.05, "-0.1"},
+        {0.95, "1.0"},
+        {9.96, "10.0"},
+        {32.14777765981855, "32.1"},
+        {-99.99968543778148, "-100.0"},
+        {1234567.85, "1234567.9"},  // no digit grouping
+        {1e-300, "0.0"},
+        {123456789012345678.0, "123456789012346000.0"},  // 15 significant digits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(FormatOneDecimal(c.value), c.text);
+    }
+    EXPECT_EQ(FormatOneDecimal(-3.38683, ","), "-3,4");
+    EXPECT_EQ(FormatOneDecimal(20.0, "\u066B"), "20\u066B0");
+}
+
+TEST(Display, WholePattern)
+{
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {14.5, "15"}, {2.5, "3"},   {-2.5, "-3"},     {101.50000000000001, "102"}, {580.0, "580"},
+        {0.0, "0"},   {-0.4, "0"},  {-0.5, "-1"},     {0.49999, "0"},              {43.49999999999999, "44"},
+        {999.5, "1000"}, {1e6, "1000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(FormatWhole(c.value), c.text);
+    }
+}
+
+TEST(Display, NonFiniteValuesHaveNoText)
+{
+    EXPECT_THROW(FormatOneDecimal(NAN), ArithmeticFault);
+    EXPECT_THROW(FormatWhole(INFINITY), ArithmeticFault);
+    EXPECT_THROW(PsiText(1e308), ArithmeticFault);  // × 14.5 overflows
+}
+
+TEST(Display, LabelTextsAtNamedPositions)
+{
+    struct Case {
+        std::int16_t scroll;
+        const char* bar;
+        const char* psi;
+    };
+    const Case pressures[] = {
+        {0, "0.0 bar", "0 psi"},
+        {10, "1.0 bar", "15 psi"},
+        {70, "7.0 bar", "102 psi"},
+        {400, "40.0 bar", "580 psi"},
+    };
+    for (const auto& c : pressures) {
+        SCOPED_TRACE(c.scroll);
+        EXPECT_EQ(BarText(PressureGaugeFromScroll(c.scroll)), c.bar);
+        EXPECT_EQ(PsiText(PressureGaugeFromScroll(c.scroll)), c.psi);
+    }
+    EXPECT_EQ(PressureGaugeFromScroll(10), 1.0);
+
+    struct SensorCase {
+        std::int16_t scroll;
+        const char* text;
+    };
+    const SensorCase sensors[] = {
+        {1000, "0.0 \u00B0C"}, {600, "-40.0 \u00B0C"}, {0, "-100.0 \u00B0C"}, {1200, "20.0 \u00B0C"}, {999, "-0.1 \u00B0C"},
+    };
+    for (const auto& c : sensors) {
+        SCOPED_TRACE(c.scroll);
+        EXPECT_EQ(SensorDewpointText(c.scroll), c.text);
+    }
+    EXPECT_EQ(TempKFromScroll(1000), 273.15);
+    EXPECT_EQ(TempKFromScroll(600), (600 - 1000) * 0.1 + 273.15);
+    EXPECT_EQ(SensorDewpointText(600, ","), "-40,0 \u00B0C");
+    EXPECT_EQ(BarText(7.000000000000001, ","), "7,0 bar");
+    EXPECT_EQ(CelsiusText(32.14777765981855), "32.1 \u00B0C");
+    EXPECT_EQ(std::string("\u00B0"), "\xC2\xB0");  // the texts are UTF-8
+}
+
+// Every position of both bars shows the value a person would compute by
+// hand from the scroll value: tenths of a bar, 1.45 psi per step rounded
+// half up, tenths of a degree.
+TEST(Display, EveryScrollPositionShowsTheDecimalValue)
+{
+    for (int scroll = 0; scroll <= 400; ++scroll) {
+        SCOPED_TRACE(scroll);
+        const double bar = PressureGaugeFromScroll(static_cast<std::int16_t>(scroll));
+        EXPECT_EQ(BarText(bar), std::to_string(scroll / 10) + "." + std::to_string(scroll % 10) + " bar");
+        EXPECT_EQ(PsiText(bar), std::to_string((145 * scroll + 50) / 100) + " psi");
+    }
+    for (int scroll = 0; scroll <= 1200; ++scroll) {
+        SCOPED_TRACE(scroll);
+        const int tenths = scroll - 1000;
+        const std::string magnitude = std::to_string(std::abs(tenths) / 10) + "." + std::to_string(std::abs(tenths) % 10);
+        EXPECT_EQ(SensorDewpointText(static_cast<std::int16_t>(scroll)),
+                  (tenths < 0 ? "-" : "") + magnitude + " \u00B0C");
+    }
+}
+
+TEST(Display, SixteenBitSubtractionIsChecked)
+{
+    EXPECT_THROW(SensorCelsiusFromScroll(-31769), IntegerOverflow);
+    EXPECT_THROW(TempKFromScroll(-32768), IntegerOverflow);
+    EXPECT_DOUBLE_EQ(SensorCelsiusFromScroll(-31768), -3276.8);
+    EXPECT_DOUBLE_EQ(SensorCelsiusFromScroll(32767), 3176.7);
+    try {
+        SensorDewpointText(-31769);
+        ADD_FAILURE();
+    } catch (const IntegerOverflow& overflow) {
+        EXPECT_STREQ(overflow.what(), "16-bit integer overflow in -31769 - 1000");
+    }
+}
+
+}  // namespace
+}  // namespace dewpoint

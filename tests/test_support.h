@@ -1,0 +1,30 @@
+// Helpers shared by the engine tests.
+#pragma once
+
+#include "engine/conversion.h"
+#include "engine/display.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+namespace dewpoint::testing {
+
+// One conversion from scroll-bar positions, as the window performs it.
+inline CalcState Convert(std::int16_t pressureScroll, std::int16_t dewpointScroll, bool atmosphere)
+{
+    CalcState state;
+    state.PressureGauge = PressureGaugeFromScroll(pressureScroll);
+    state.TempK = TempKFromScroll(dewpointScroll);
+    CalculateDewpoint(state, atmosphere);
+    return state;
+}
+
+// The shortest decimal text that reads back as exactly `value`.
+inline std::string Shortest(double value)
+{
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+}  // namespace dewpoint::testing

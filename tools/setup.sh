@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs, from the distribution's packages, whatever the build and the tests
+# need and this machine lacks. Silent when everything is already present.
+set -eu
+
+packages="
+  g++ cmake make pkg-config
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  libgtest-dev
+  fonts-liberation2 fontconfig
+  xvfb xauth
+"
+
+missing=""
+for pkg in $packages; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null || true)
+  case "$status" in
+    ii*) ;;
+    *) missing="$missing $pkg" ;;
+  esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=""
+elif command -v sudo >/dev/null 2>&1; then
+  as_root="sudo"
+else
+  echo "These packages are missing and neither root nor sudo is available:$missing" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$as_root apt-get update -qq
+# shellcheck disable=SC2086
+$as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
