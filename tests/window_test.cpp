@@ -1,0 +1,691 @@
+// The calculator window driven through its real widgets with real key,
+// mouse and wheel events.
+#include "window/form1.h"
+
+#include "engine/conversion.h"
+#include "engine/display.h"
+#include "engine/faults.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Counts conversions so that tests can tell how often the window converted.
+int g_conversions = 0;
+void CountingConversion(dewpoint::CalcState& state, bool atmosphere)
+{
+    ++g_conversions;
+    dewpoint::CalculateDewpoint(state, atmosphere);
+}
+
+// Runs the real conversion, but from 39 bar upwards on a sensor temperature
+// of 0 K, which the engine refuses with a division by zero.
+void FaultAboveThirtyNineBar(dewpoint::CalcState& state, bool atmosphere)
+{
+    if (state.PressureGauge > 39.0)
+        state.TempK = 0.0;
+    dewpoint::CalculateDewpoint(state, atmosphere);
+}
+
+void AlwaysFault(dewpoint::CalcState& state, bool atmosphere)
+{
+    state.TempK = -1.0;
+    dewpoint::CalculateDewpoint(state, atmosphere);
+}
+
+QString Degrees(const char* number)
+{
+    return QString::fromLatin1(number) + QStringLiteral(" \u00B0C");
+}
+
+// Closes the next message box that opens and keeps its text.
+class MessageBoxCloser : public QObject {
+public:
+    MessageBoxCloser()
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->accept();
+                timer_.stop();
+            }
+        });
+        timer_.start(10);
+    }
+    QString text;
+
+private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpShowsTheFirstConversion();
+    void startUpConvertsTwiceWithSeededInputs();
+    void windowFrame();
+    void controlGeometry_data();
+    void controlGeometry();
+    void controlLook_data();
+    void controlLook();
+    void stacking();
+    void pressureLabels_data();
+    void pressureLabels();
+    void readOuts_data();
+    void readOuts();
+    void optionPairIsExclusive();
+    void optionByKeyboard();
+    void arrowClickMovesOneStep();
+    void thumbDragUpdatesEveryPositionOnce();
+    void keys_data();
+    void keys();
+    void wheel_data();
+    void wheel();
+    void tabOrder();
+    void readOutIgnoresTyping();
+    void everyTextFits();
+    void germanLocale();
+    void faultIsReportedAndEndsTheProgram();
+    void faultDuringStartUp();
+
+private:
+    template <typename T>
+    T* control(const char* name) const
+    {
+        auto* widget = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QScrollBar* scroll(const char* name) const { return control<QScrollBar>(name); }
+    QString text2() const { return control<QLineEdit>("Text2")->text(); }
+    QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+    void showForm();
+
+    std::unique_ptr<Form1> form_;
+};
+
+void WindowTest::init()
+{
+    g_conversions = 0;
+    form_ = std::make_unique<Form1>(&CountingConversion);
+    form_->Form_Load();
+}
+
+void WindowTest::cleanup()
+{
+    form_.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+void WindowTest::showForm()
+{
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void WindowTest::startUpShowsTheFirstConversion()
+{
+    QCOMPARE(caption("Label2"), QStringLiteral("7.0 bar"));
+    QCOMPARE(caption("Label4"), QStringLiteral("102 psi"));
+    QCOMPARE(caption("Label3"), Degrees("0.0"));
+    QCOMPARE(text2(), Degrees("32.1"));
+    QVERIFY(control<QRadioButton>("Option1_0")->isChecked());
+    QVERIFY(!control<QRadioButton>("Option1_1")->isChecked());
+    QCOMPARE(scroll("HScroll1")->value(), 70);
+    QCOMPARE(scroll("HScroll2")->value(), 1000);
+    QCOMPARE(form_->calcState().DewpointOut, 32.14777765981855);
+}
+
+void WindowTest::startUpConvertsTwiceWithSeededInputs()
+{
+    // Moving the pressure bar converts with the seeded 0 °C; moving the
+    // dewpoint bar converts again.
+    QCOMPARE(g_conversions, 2);
+    Form1 fresh(&CountingConversion);
+    QCOMPARE(fresh.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("0"));
+    QCOMPARE(fresh.findChild<QLabel*>("Label3")->text(), Degrees("0"));
+}
+
+void WindowTest::windowFrame()
+{
+    QCOMPARE(form_->windowTitle(), QStringLiteral(" Dewpoint @ Atmosphere/Pressure Conversion"));
+    QCOMPARE(form_->size(), QSize(536, 301));
+    QCOMPARE(form_->minimumSize(), QSize(536, 301));
+    QCOMPARE(form_->maximumSize(), QSize(536, 301));
+    const Qt::WindowFlags flags = form_->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form_->palette().color(QPalette::Window), QColor(Qt::white));
+
+    const QImage icon = form_->windowIcon().pixmap(32, 32).toImage();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.pixelColor(5, 16), QColor(128, 0, 128));
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+
+    showForm();
+    const QRect screen = form_->screen()->availableGeometry();
+    QVERIFY(qAbs(form_->geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(form_->geometry().center().y() - screen.center().y()) <= 1);
+    form_->resize(800, 600);
+    QCOMPARE(form_->size(), QSize(536, 301));
+}
+
+void WindowTest::controlGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Option1(1)") << "Option1_1" << QRect(306, 129, 109, 19);
+    QTest::newRow("Option1(0)") << "Option1_0" << QRect(306, 114, 85, 19);
+    QTest::newRow("HScroll2") << "HScroll2" << QRect(48, 258, 277, 19);
+    QTest::newRow("HScroll1") << "HScroll1" << QRect(45, 33, 391, 19);
+    QTest::newRow("Text2") << "Text2" << QRect(435, 258, 85, 23);
+    QTest::newRow("Label4") << "Label4" << QRect(447, 15, 64, 16);
+    QTest::newRow("Label1(3)") << "Label1_3" << QRect(417, 237, 112, 13);
+    QTest::newRow("Label1(1)") << "Label1_1" << QRect(306, 99, 103, 13);
+    QTest::newRow("Label3") << "Label3" << QRect(333, 261, 58, 16);
+    QTest::newRow("Label2") << "Label2" << QRect(447, 36, 64, 16);
+    QTest::newRow("Image5") << "Image5" << QRect(15, 249, 32, 32);
+    QTest::newRow("Image3") << "Image3" << QRect(9, 18, 32, 32);
+    QTest::newRow("Image1") << "Image1" << QRect(405, 252, 32, 32);
+    QTest::newRow("Image2") << "Image2" << QRect(18, 66, 503, 159);
+    QTest::newRow("Label1(2)") << "Label1_2" << QRect(45, 12, 142, 13);
+    QTest::newRow("Label1(0)") << "Label1_0" << QRect(48, 237, 157, 13);
+    // Lines: the box spanned by both end points.
+    QTest::newRow("Line1") << "Line1" << QRect(QPoint(426, 57), QPoint(426, 120));
+    QTest::newRow("Line4") << "Line4" << QRect(QPoint(381, 189), QPoint(381, 228));
+    QTest::newRow("Line2") << "Line2" << QRect(QPoint(351, 228), QPoint(381, 252));
+}
+
+void WindowTest::controlGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto* widget = form_->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void WindowTest::controlLook_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("colour");
+    const QColor darkBlue(0, 0, 192);
+    QTest::newRow("Option1(1)") << "Option1_1" << "System Pressure" << 11 << false << QColor(Qt::black);
+    QTest::newRow("Option1(0)") << "Option1_0" << "Atmosphere" << 11 << false << QColor(Qt::black);
+    QTest::newRow("Label4") << "Label4" << "102 psi" << 13 << true << QColor(128, 128, 128);
+    QTest::newRow("Label1(3)") << "Label1_3" << "Dewpoint @ Pressure" << 11 << false << QColor(Qt::black);
+    QTest::newRow("Label1(1)") << "Label1_1" << "Dewpoint Sensor @" << 11 << false << darkBlue;
+    QTest::newRow("Label3") << "Label3" << "0.0 \u00B0C" << 11 << true << darkBlue;
+    QTest::newRow("Label2") << "Label2" << "7.0 bar" << 13 << true << darkBlue;
+    QTest::newRow("Label1(2)") << "Label1_2" << "System Pressure" << 11 << false << QColor(Qt::black);
+    QTest::newRow("Label1(0)") << "Label1_0" << "Dewpoint @ Sensor" << 11 << false << QColor(Qt::black);
+    QTest::newRow("Text2") << "Text2" << "32.1 \u00B0C" << 16 << true << darkBlue;
+}
+
+void WindowTest::controlLook()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(QColor, colour);
+    auto* widget = form_->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QString shown;
+    QColor shownColour;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        shown = label->text();
+        shownColour = label->palette().color(QPalette::WindowText);
+        QVERIFY(!label->autoFillBackground());  // transparent
+        QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QCOMPARE(label->frameShape(), QFrame::NoFrame);
+    } else if (auto* button = qobject_cast<QRadioButton*>(widget)) {
+        shown = button->text();
+        shownColour = button->palette().color(QPalette::WindowText);
+        QCOMPARE(button->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::white));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        shown = edit->text();
+        shownColour = edit->palette().color(QPalette::Text);
+        QVERIFY(edit->isReadOnly());
+        QCOMPARE(edit->cursor().shape(), Qt::ArrowCursor);
+    }
+    QCOMPARE(shown, text);
+    QCOMPARE(widget->font().pixelSize(), pixelSize);
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(shownColour, colour);
+}
+
+void WindowTest::stacking()
+{
+    const QObjectList order = form_->children();  // back to front
+    auto depth = [&](const char* name) { return order.indexOf(form_->findChild<QWidget*>(name)); };
+    for (const char* input : {"Option1_0", "Option1_1", "HScroll1", "HScroll2", "Text2"})
+        for (const char* other : {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label2", "Label3", "Label4",
+                                  "Image1", "Image2", "Image3", "Image5", "Line1", "Line2", "Line4"})
+            QVERIFY2(depth(input) > depth(other), qPrintable(QString("%1 behind %2").arg(input, other)));
+    for (const char* overPicture : {"Label1_1", "Line1", "Line4"})
+        QVERIFY(depth(overPicture) > depth("Image2"));
+    QVERIFY(depth("Option1_1") > depth("Option1_0"));
+    // The overlap of the two option buttons belongs to the one in front.
+    QCOMPARE(form_->childAt(320, 131), control<QRadioButton>("Option1_1"));
+}
+
+void WindowTest::pressureLabels_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("psi");
+    QTest::newRow("0") << 0 << "0.0 bar" << "0 psi";
+    QTest::newRow("10: 14.5 psi rounds up") << 10 << "1.0 bar" << "15 psi";
+    QTest::newRow("70") << 70 << "7.0 bar" << "102 psi";
+    QTest::newRow("400") << 400 << "40.0 bar" << "580 psi";
+}
+
+void WindowTest::pressureLabels()
+{
+    QFETCH(int, value);
+    QFETCH(QString, bar);
+    QFETCH(QString, psi);
+    scroll("HScroll1")->setValue(value);
+    QCOMPARE(caption("Label2"), bar);
+    QCOMPARE(caption("Label4"), psi);
+    QCOMPARE(form_->calcState().PressureGauge, value * 0.1);
+}
+
+void WindowTest::readOuts_data()
+{
+    QTest::addColumn<int>("pressure");
+    QTest::addColumn<int>("dewpoint");
+    QTest::addColumn<bool>("systemPressure");
+    QTest::addColumn<QString>("sensor");
+    QTest::addColumn<QString>("readOut");
+    QTest::newRow("-40 °C at atmosphere: frostpoint") << 70 << 600 << false << Degrees("-40.0") << Degrees("-20.2");
+    QTest::newRow("+20 °C at atmosphere") << 70 << 1200 << false << Degrees("20.0") << Degrees("57.4");
+    QTest::newRow("-25 °C at atmosphere: supercooled") << 70 << 750 << false << Degrees("-25.0") << Degrees("-2.7");
+    QTest::newRow("-25.6 °C at atmosphere") << 70 << 744 << false << Degrees("-25.6") << Degrees("-3.1");
+    QTest::newRow("-25.5 °C at atmosphere") << 70 << 745 << false << Degrees("-25.5") << Degrees("-3.4");
+    QTest::newRow("-10 °C at system pressure") << 250 << 900 << true << Degrees("-10.0") << Degrees("-10.0");
+    QTest::newRow("0 °C at system pressure") << 70 << 1000 << true << Degrees("0.0") << Degrees("0.0");
+    QTest::newRow("-100 °C at 0 bar") << 0 << 0 << false << Degrees("-100.0") << Degrees("-100.0");
+}
+
+void WindowTest::readOuts()
+{
+    QFETCH(int, pressure);
+    QFETCH(int, dewpoint);
+    QFETCH(bool, systemPressure);
+    QFETCH(QString, sensor);
+    QFETCH(QString, readOut);
+    showForm();
+    scroll("HScroll1")->setValue(pressure);
+    scroll("HScroll2")->setValue(dewpoint);
+    auto* option = control<QRadioButton>(systemPressure ? "Option1_1" : "Option1_0");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    QVERIFY(option->isChecked());
+    QCOMPARE(caption("Label3"), sensor);
+    QCOMPARE(text2(), readOut);
+}
+
+void WindowTest::optionPairIsExclusive()
+{
+    showForm();
+    auto* atmosphere = control<QRadioButton>("Option1_0");
+    auto* system = control<QRadioButton>("Option1_1");
+    const QPoint indicator(8, 9);
+    const int before = g_conversions;
+
+    QTest::mouseClick(system, Qt::LeftButton, {}, indicator);
+    QVERIFY(system->isChecked() && !atmosphere->isChecked());
+    QCOMPARE(text2(), Degrees("0.0"));
+    QCOMPARE(form_->calcState().PressureRef, form_->calcState().PressureAbs);
+
+    QTest::mouseClick(system, Qt::LeftButton, {}, indicator);  // already selected
+    QVERIFY(system->isChecked() && !atmosphere->isChecked());
+    QCOMPARE(text2(), Degrees("0.0"));
+
+    QTest::mouseClick(atmosphere, Qt::LeftButton, {}, indicator);
+    QVERIFY(atmosphere->isChecked() && !system->isChecked());
+    QCOMPARE(text2(), Degrees("32.1"));
+    QCOMPARE(g_conversions - before, 3);  // every click converts
+}
+
+void WindowTest::optionByKeyboard()
+{
+    showForm();
+    auto* atmosphere = control<QRadioButton>("Option1_0");
+    auto* system = control<QRadioButton>("Option1_1");
+    atmosphere->setFocus();
+    QTest::keyClick(atmosphere, Qt::Key_Down);
+    QVERIFY(system->isChecked() && !atmosphere->isChecked());
+    QVERIFY(system->hasFocus());
+    QCOMPARE(text2(), Degrees("0.0"));
+    QTest::keyClick(system, Qt::Key_Up);
+    QVERIFY(atmosphere->isChecked());
+    QCOMPARE(text2(), Degrees("32.1"));
+    system->setFocus();
+    QTest::keyClick(system, Qt::Key_Space);
+    QVERIFY(system->isChecked());
+    QCOMPARE(text2(), Degrees("0.0"));
+}
+
+void WindowTest::arrowClickMovesOneStep()
+{
+    showForm();
+    auto* bar = scroll("HScroll2");
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    const QRect addArrow = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect subArrow = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+    QVERIFY(addArrow.isValid() && subArrow.isValid());
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, addArrow.center());
+    QCOMPARE(bar->value(), 1001);
+    QCOMPARE(caption("Label3"), Degrees("0.1"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, subArrow.center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, subArrow.center());
+    QCOMPARE(bar->value(), 999);
+    QCOMPARE(caption("Label3"), Degrees("-0.1"));
+}
+
+void WindowTest::thumbDragUpdatesEveryPositionOnce()
+{
+    showForm();
+    for (const char* name : {"HScroll1", "HScroll2"}) {
+        auto* bar = scroll(name);
+        const bool pressure = QByteArray(name) == "HScroll1";
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.sliderValue = bar->value();
+        option.singleStep = bar->singleStep();
+        option.pageStep = bar->pageStep();
+        option.subControls = QStyle::SC_All;
+        const QPoint thumb =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+
+        QSet<int> seen;
+        int conversionsPerNewValue = 0;
+        QObject::connect(bar, &QScrollBar::valueChanged, bar, [&](int value) {
+            seen.insert(value);
+            conversionsPerNewValue = g_conversions;
+        });
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QVERIFY(bar->isSliderDown());
+        for (int dx = 1; dx <= 40; ++dx) {
+            const int before = g_conversions;
+            const int valueBefore = bar->value();
+            QTest::mouseMove(bar, thumb + QPoint(dx, 0));
+            const int value = bar->value();
+            // Labels and read-out follow the thumb while it is held.
+            QCOMPARE(g_conversions - before, value == valueBefore ? 0 : 1);
+            const dewpoint::CalcState& state = form_->calcState();
+            if (pressure) {
+                QCOMPARE(caption("Label2"), QString::fromStdString(dewpoint::BarText(value * 0.1)));
+            } else {
+                QCOMPARE(caption("Label3"),
+                         QString::fromStdString(dewpoint::SensorDewpointText(static_cast<std::int16_t>(value))));
+            }
+            QCOMPARE(text2(), QString::fromStdString(dewpoint::CelsiusText(state.DewpointOut)));
+        }
+        const int beforeRelease = g_conversions;
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb + QPoint(40, 0));
+        QVERIFY(!bar->isSliderDown());
+        QCOMPARE(g_conversions, beforeRelease);  // the last position was already handled
+        QVERIFY2(seen.size() >= 10, qPrintable(QString("only %1 positions").arg(seen.size())));
+        Q_UNUSED(conversionsPerNewValue);
+    }
+}
+
+void WindowTest::keys_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("pressure Right") << "HScroll1" << int(Qt::Key_Right) << 70 << 71;
+    QTest::newRow("pressure Left") << "HScroll1" << int(Qt::Key_Left) << 70 << 69;
+    QTest::newRow("pressure Up") << "HScroll1" << int(Qt::Key_Up) << 70 << 71;
+    QTest::newRow("pressure Down") << "HScroll1" << int(Qt::Key_Down) << 70 << 69;
+    QTest::newRow("pressure PgUp") << "HScroll1" << int(Qt::Key_PageUp) << 70 << 80;
+    QTest::newRow("pressure PgDn") << "HScroll1" << int(Qt::Key_PageDown) << 70 << 60;
+    QTest::newRow("pressure Home") << "HScroll1" << int(Qt::Key_Home) << 70 << 0;
+    QTest::newRow("pressure End") << "HScroll1" << int(Qt::Key_End) << 70 << 400;
+    QTest::newRow("pressure stops at 40 bar") << "HScroll1" << int(Qt::Key_PageUp) << 395 << 400;
+    QTest::newRow("pressure stops at 0 bar") << "HScroll1" << int(Qt::Key_Left) << 0 << 0;
+    QTest::newRow("dewpoint Right") << "HScroll2" << int(Qt::Key_Right) << 1000 << 1001;
+    QTest::newRow("dewpoint Left") << "HScroll2" << int(Qt::Key_Left) << 1000 << 999;
+    QTest::newRow("dewpoint PgUp") << "HScroll2" << int(Qt::Key_PageUp) << 1000 << 1001;
+    QTest::newRow("dewpoint PgDn") << "HScroll2" << int(Qt::Key_PageDown) << 1000 << 999;
+    QTest::newRow("dewpoint Home") << "HScroll2" << int(Qt::Key_Home) << 1000 << 0;
+    QTest::newRow("dewpoint End") << "HScroll2" << int(Qt::Key_End) << 1000 << 1200;
+}
+
+void WindowTest::keys()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, key);
+    QFETCH(int, start);
+    QFETCH(int, expected);
+    showForm();
+    auto* scrollBar = form_->findChild<QScrollBar*>(bar);
+    scrollBar->setValue(start);
+    scrollBar->setFocus();
+    const int before = g_conversions;
+    QTest::keyClick(scrollBar, Qt::Key(key));
+    QCOMPARE(scrollBar->value(), expected);
+    QCOMPARE(g_conversions - before, start == expected ? 0 : 1);
+    QCOMPARE(text2(), QString::fromStdString(dewpoint::CelsiusText(form_->calcState().DewpointOut)));
+}
+
+void WindowTest::wheel_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QPoint>("angleDelta");
+    QTest::addColumn<int>("change");
+    QTest::newRow("pressure, wheel away") << "HScroll1" << QPoint(0, 120) << 1;
+    QTest::newRow("pressure, wheel towards") << "HScroll1" << QPoint(0, -120) << -1;
+    QTest::newRow("pressure, two notches") << "HScroll1" << QPoint(0, 240) << 2;
+    QTest::newRow("pressure, swipe right") << "HScroll1" << QPoint(-120, 0) << 1;
+    QTest::newRow("pressure, swipe left") << "HScroll1" << QPoint(120, 0) << -1;
+    QTest::newRow("pressure, half a notch") << "HScroll1" << QPoint(0, 60) << 0;
+    QTest::newRow("dewpoint, wheel away") << "HScroll2" << QPoint(0, 120) << 1;
+    QTest::newRow("dewpoint, wheel towards") << "HScroll2" << QPoint(0, -120) << -1;
+}
+
+void WindowTest::wheel()
+{
+    QFETCH(QString, bar);
+    QFETCH(QPoint, angleDelta);
+    QFETCH(int, change);
+    showForm();
+    auto* scrollBar = form_->findChild<QScrollBar*>(bar);
+    const int start = scrollBar->value();
+    const QPointF inside(scrollBar->width() / 2.0, scrollBar->height() / 2.0);
+    QWheelEvent event(inside, scrollBar->mapToGlobal(inside), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(scrollBar, &event);
+    QCOMPARE(scrollBar->value(), start + change);
+}
+
+void WindowTest::tabOrder()
+{
+    showForm();
+    QCOMPARE(QApplication::focusWidget(), scroll("HScroll1"));
+    const char* expected[] = {"HScroll2", "Option1_0", "Text2", "HScroll1"};
+    for (const char* name : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+    }
+    // With "System Pressure" selected the pair's stop is that button.
+    QTest::mouseClick(control<QRadioButton>("Option1_1"), Qt::LeftButton, {}, QPoint(8, 9));
+    scroll("HScroll2")->setFocus();
+    QTest::keyClick(scroll("HScroll2"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
+}
+
+void WindowTest::readOutIgnoresTyping()
+{
+    showForm();
+    auto* edit = control<QLineEdit>("Text2");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->setFocus();
+    QTest::keyClicks(edit, "123");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), Degrees("32.1"));
+}
+
+void WindowTest::everyTextFits()
+{
+    auto fits = [](QWidget* widget, const QString& text, int availableWidth) {
+        const QFontMetrics metrics(widget->font());
+        const bool ok = metrics.horizontalAdvance(text) <= availableWidth && metrics.height() <= widget->height();
+        if (!ok)
+            qWarning() << widget->objectName() << text << "needs" << metrics.horizontalAdvance(text) << "x"
+                       << metrics.height() << "in" << availableWidth << "x" << widget->height() << "with"
+                       << QFontInfo(widget->font()).family();
+        return ok;
+    };
+    qInfo() << "face used:" << QFontInfo(form_->font()).family();
+
+    for (QLabel* label : form_->findChildren<QLabel*>())
+        QVERIFY(fits(label, label->text(), label->width()));
+    for (QRadioButton* button : form_->findChildren<QRadioButton*>()) {
+        QVERIFY(button->sizeHint().width() <= button->width());
+        QVERIFY(button->sizeHint().height() <= button->height());
+    }
+
+    for (const char* separator : {".", ","}) {
+        for (int value = 0; value <= 400; ++value) {
+            const double bar = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(value));
+            QVERIFY(fits(control<QLabel>("Label2"), QString::fromStdString(dewpoint::BarText(bar, separator)), 64));
+            QVERIFY(fits(control<QLabel>("Label4"), QString::fromStdString(dewpoint::PsiText(bar)), 64));
+        }
+        for (int value = 0; value <= 1200; ++value)
+            QVERIFY(fits(control<QLabel>("Label3"),
+                         QString::fromStdString(dewpoint::SensorDewpointText(static_cast<std::int16_t>(value), separator)),
+                         58));
+    }
+
+    // The read-out: the text area of the box is its contents less the text
+    // margins and the line edit's own two pixels on each side.
+    auto* edit = control<QLineEdit>("Text2");
+    QStyleOptionFrame frame;
+    frame.initFrom(edit);
+    frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+    const QMargins margins = edit->textMargins();
+    const int textWidth = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).width()
+                          - margins.left() - margins.right() - 2 * 2;
+    QSet<QString> readOuts;
+    for (int pressure = 0; pressure <= 400; ++pressure)
+        for (int dewpoint = 0; dewpoint <= 1200; ++dewpoint)
+            for (const bool atmosphere : {true, false}) {
+                dewpoint::CalcState state;
+                state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
+                state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(dewpoint));
+                dewpoint::CalculateDewpoint(state, atmosphere);
+                readOuts.insert(QString::fromStdString(dewpoint::CelsiusText(state.DewpointOut)));
+            }
+    QVERIFY(readOuts.contains(Degrees("-100.0")));
+    for (const QString& text : readOuts) {
+        QVERIFY(fits(edit, text, textWidth));
+        QVERIFY(fits(edit, QString(text).replace('.', ','), textWidth));
+    }
+}
+
+void WindowTest::germanLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Form1 form;
+    form.Form_Load();
+    QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), Degrees("32,1"));
+    QCOMPARE(form.findChild<QLabel*>("Label2")->text(), QStringLiteral("7,0 bar"));
+    QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("0,0"));
+    form.findChild<QScrollBar*>("HScroll2")->setValue(0);
+    QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("-100,0"));
+}
+
+void WindowTest::faultIsReportedAndEndsTheProgram()
+{
+    Form1 form(&FaultAboveThirtyNineBar);
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* text = form.findChild<QLineEdit*>("Text2");
+    QCOMPARE(text->text(), Degrees("32.1"));
+
+    auto* bar = form.findChild<QScrollBar*>("HScroll1");
+    bar->setFocus();
+    MessageBoxCloser closer;
+    QTimer::singleShot(0, bar, [bar] { QTest::keyClick(bar, Qt::Key_End); });
+    const int status = QCoreApplication::exec();
+
+    QCOMPARE(status, Form1::kFaultExitStatus);
+    QVERIFY(form.hasFaulted());
+    QVERIFY2(closer.text.contains("floating-point division by zero while computing PvIce"), qPrintable(closer.text));
+    QCOMPARE(text->text(), Degrees("32.1"));  // the read-out keeps its last good value
+    // Later events are not handled any more.
+    QTest::keyClick(bar, Qt::Key_Home);
+    QCOMPARE(text->text(), Degrees("32.1"));
+}
+
+void WindowTest::faultDuringStartUp()
+{
+    Form1 form(&AlwaysFault);
+    MessageBoxCloser closer;
+    form.Form_Load();
+    QVERIFY(form.hasFaulted());
+    QVERIFY2(closer.text.contains("logarithm of the non-positive number -1"), qPrintable(closer.text));
+    QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("0"));
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,250 @@
+#include "form1.h"
+
+#include "hscroll_bar.h"
+#include "line_control.h"
+#include "picture_box.h"
+
+#include "engine/display.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 192);
+const QColor kGrey(128, 128, 128);
+
+// The window's face where it exists; elsewhere a face with the same metrics,
+// so every caption and value fits its box.
+QFont WindowFont(int pixelSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(const QString& objectName, const QString& caption, const QRect& geometry, const QFont& font,
+                  const QColor& colour, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(objectName);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetTextColour(label, colour);
+    return label;
+}
+
+// The decimal separator of the user's locale; digits are never grouped.
+std::string DecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+Form1::Form1(Conversion conversion, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , conversion_(conversion)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Dewpoint @ Atmosphere/Pressure Conversion"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/emblem.svg")));
+    setFont(WindowFont(11, false));
+    setFixedSize(536, 301);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    const QFont windowFont = font();
+    const QFont small = WindowFont(11, true);
+    const QFont medium = WindowFont(13, true);
+    const QFont large = WindowFont(16, true);
+
+    // Created back to front: a later sibling is drawn in front of an earlier one.
+    Label1[0] = MakeLabel("Label1_0", tr("Dewpoint @ Sensor"), {48, 237, 157, 13}, windowFont, Qt::black, this);
+    Label1[2] = MakeLabel("Label1_2", tr("System Pressure"), {45, 12, 142, 13}, windowFont, Qt::black, this);
+    Image2 = new PictureBox(QStringLiteral(":/pictures/installation.svg"), {18, 66}, this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image1 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {405, 252}, this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image3 = new PictureBox(QStringLiteral(":/pictures/stem_ring.svg"), {9, 18}, this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Line1 = new LineControl({426, 120}, {426, 57}, kDarkBlue, this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Image5 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {15, 249}, this);
+    Image5->setObjectName(QStringLiteral("Image5"));
+    Label2 = MakeLabel("Label2", QStringLiteral("7.0 bar"), {447, 36, 64, 16}, medium, kDarkBlue, this);
+    Label3 = MakeLabel("Label3", QStringLiteral("0 \u00B0C"), {333, 261, 58, 16}, small, kDarkBlue, this);
+    Line2 = new LineControl({351, 252}, {381, 228}, kDarkBlue, this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Label1[1] = MakeLabel("Label1_1", tr("Dewpoint Sensor @"), {306, 99, 103, 13}, windowFont, kDarkBlue, this);
+    Label1[3] = MakeLabel("Label1_3", tr("Dewpoint @ Pressure"), {417, 237, 112, 13}, windowFont, Qt::black, this);
+    Line4 = new LineControl({381, 228}, {381, 189}, kDarkBlue, this);
+    Line4->setObjectName(QStringLiteral("Line4"));
+    Label4 = MakeLabel("Label4", QStringLiteral("102 psi"), {447, 15, 64, 16}, medium, kGrey, this);
+
+    Text2 = new QLineEdit(QStringLiteral("0"), this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(435, 258, 85, 23);
+    Text2->setFont(large);
+    Text2->setReadOnly(true);
+    Text2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Text2->setCursor(Qt::ArrowCursor);
+    Text2->setContextMenuPolicy(Qt::NoContextMenu);
+    SetTextColour(Text2, kDarkBlue);
+
+    HScroll1 = new HScrollBar(0, 400, 1, 10, this);  // 0.1 bar per arrow step, 1 bar per page
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setGeometry(45, 33, 391, 19);
+    HScroll2 = new HScrollBar(0, 1200, 1, 1, this);  // 0.1 °C per step
+    HScroll2->setObjectName(QStringLiteral("HScroll2"));
+    HScroll2->setGeometry(48, 258, 277, 19);
+
+    Option1[0] = new QRadioButton(tr("Atmosphere"), this);
+    Option1[0]->setObjectName(QStringLiteral("Option1_0"));
+    Option1[0]->setGeometry(306, 114, 85, 19);
+    Option1[1] = new QRadioButton(tr("System Pressure"), this);
+    Option1[1]->setObjectName(QStringLiteral("Option1_1"));
+    Option1[1]->setGeometry(306, 129, 109, 19);
+    auto* optionGroup = new QButtonGroup(this);
+    for (int index = 0; index < 2; ++index) {
+        SetTextColour(Option1[index], Qt::black);
+        optionGroup->addButton(Option1[index], index);
+    }
+    Option1[0]->setChecked(true);
+
+    setTabOrder(HScroll1, HScroll2);
+    setTabOrder(HScroll2, Option1[0]);
+    setTabOrder(Option1[0], Option1[1]);
+    setTabOrder(Option1[1], Text2);
+    HScroll1->setFocus();  // the first control that takes the focus
+
+    connect(HScroll1, &HScrollBar::Change, this, [this] { RunHandler([this] { HScroll1_Change(); }); });
+    connect(HScroll1, &HScrollBar::Scroll, this, [this] { RunHandler([this] { HScroll1_Scroll(); }); });
+    connect(HScroll2, &HScrollBar::Change, this, [this] { RunHandler([this] { HScroll2_Change(); }); });
+    connect(HScroll2, &HScrollBar::Scroll, this, [this] { RunHandler([this] { HScroll2_Scroll(); }); });
+    connect(optionGroup, &QButtonGroup::idClicked, this,
+            [this](int index) { RunHandler([this, index] { Option1_Click(index); }); });
+
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    QGuiApplication::primaryScreen()->availableGeometry()));
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    // The inputs are valid before either scroll bar moves, because moving
+    // one runs a conversion at once.
+    state_.PressureGauge = 7.0;
+    state_.PressureAbs = 8.01325;
+    state_.TempK = 273.15;
+
+    HScroll1->setValue(70);
+    Label2->setText(Text(dewpoint::BarText(7.0, DecimalSeparator())));
+    Label4->setText(Text(dewpoint::PsiText(7.0)));
+    HScroll2->setValue(1000);
+    Label3->setText(Text(dewpoint::CelsiusText(0.0, DecimalSeparator())));
+}
+
+void Form1::HScroll1_Change()
+{
+    PressureUpdate();
+}
+
+void Form1::HScroll1_Scroll()
+{
+    PressureUpdate();
+}
+
+void Form1::HScroll2_Change()
+{
+    DewpointUpdate();
+}
+
+void Form1::HScroll2_Scroll()
+{
+    DewpointUpdate();
+}
+
+void Form1::Option1_Click(int /*index*/)
+{
+    CalculateDewpoint();
+}
+
+void Form1::PressureUpdate()
+{
+    state_.PressureGauge = dewpoint::PressureGaugeFromScroll(HScroll1->Value());
+    Label2->setText(Text(dewpoint::BarText(state_.PressureGauge, DecimalSeparator())));
+    Label4->setText(Text(dewpoint::PsiText(state_.PressureGauge)));
+    CalculateDewpoint();
+}
+
+void Form1::DewpointUpdate()
+{
+    state_.TempK = dewpoint::TempKFromScroll(HScroll2->Value());
+    // The label is computed afresh from the scroll value, not from TempK.
+    Label3->setText(Text(dewpoint::SensorDewpointText(HScroll2->Value(), DecimalSeparator())));
+    CalculateDewpoint();
+}
+
+void Form1::CalculateDewpoint()
+{
+    conversion_(state_, Option1[0]->isChecked());
+    Text2->setText(Text(dewpoint::CelsiusText(state_.DewpointOut, DecimalSeparator())));
+}
+
+template <typename Handler>
+void Form1::RunHandler(Handler handler)
+{
+    // After a fault the program is closing: later events are not handled.
+    if (faulted_)
+        return;
+    // No exception may pass into the toolkit's event loop.
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ReportFault(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ReportFault(tr("unknown error"));
+    }
+}
+
+void Form1::ReportFault(const QString& description)
+{
+    faulted_ = true;
+    QMessageBox::critical(this, windowTitle().trimmed(),
+                          tr("Run-time error: %1.\n\nThe calculation cannot continue and the program will close.")
+                              .arg(description));
+    // Ends the event loop if it runs; before it runs, the caller of Form_Load checks hasFaulted().
+    QCoreApplication::exit(kFaultExitStatus);
+}

@@ -1,0 +1,41 @@
+#include "hscroll_bar.h"
+
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+HScrollBar::HScrollBar(std::int16_t minimum, std::int16_t maximum, int singleStep, int pageStep, QWidget* parent)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    setRange(minimum, maximum);
+    setSingleStep(singleStep);
+    setPageStep(pageStep);
+    // A scroll bar inverts Up, Page Up and the wheel so that a vertical bar
+    // scrolls a page upwards; for a value that is backwards.
+    setInvertedControls(false);
+    setFocusPolicy(Qt::StrongFocus);
+
+    connect(this, &QAbstractSlider::valueChanged, this, [this] {
+        if (isSliderDown())
+            emit Scroll();
+        else
+            emit Change();
+    });
+}
+
+void HScrollBar::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    // Vertical wheel: away from the user raises. Horizontal wheel or swipe:
+    // to the right raises (Qt reports that as a negative x).
+    int raise = std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : -delta.x();
+    if (event->inverted())
+        raise = -raise;
+
+    wheelRemainder_ += raise;
+    const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0)
+        setValue(value() + notches * singleStep());
+    event->accept();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QScrollBar>
+
+#include <cstdint>
+
+// A horizontal scroll bar used as a value input. It reports two kinds of
+// change: Scroll while the user drags the thumb, Change for every other change
+// of value (arrows, trough, keys, wheel, assignment by the program). Each new
+// value is reported exactly once.
+//
+// Keys and the wheel move the value the way a value control does: Right, Up,
+// Page Up and the wheel turned away from the user raise it; Left, Down, Page
+// Down and the wheel turned towards the user lower it; Home and End go to the
+// ends. One wheel notch is one arrow step.
+class HScrollBar : public QScrollBar {
+    Q_OBJECT
+
+public:
+    HScrollBar(std::int16_t minimum, std::int16_t maximum, int singleStep, int pageStep, QWidget* parent);
+
+    // The value as the 16-bit integer the program computes with.
+    [[nodiscard]] std::int16_t Value() const { return static_cast<std::int16_t>(value()); }
+
+signals:
+    void Change();
+    void Scroll();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int wheelRemainder_ = 0;  // part of a notch from high-resolution wheels and touchpads
+};
