@@ -6,7 +6,9 @@ BUILD_TYPE ?= Release
 MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup configure build test run clean
+PREFIX ?= /usr/local
+
+.PHONY: all setup configure build test run install package clean
 
 all: build
 
@@ -30,6 +32,16 @@ run: build
 	  exit 1; \
 	fi
 	@$(BUILD_DIR)/window/dewpoint-converter
+
+# Installs under PREFIX (/usr/local by default); run with sudo for a system-wide install.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	@-command -v update-desktop-database >/dev/null 2>&1 && update-desktop-database -q $(PREFIX)/share/applications || true
+	@-command -v gtk-update-icon-cache >/dev/null 2>&1 && gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true
+
+# Builds the Debian package into build/.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD_DIR)

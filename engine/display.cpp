@@ -1,9 +1,11 @@
 #include "display.h"
 
 #include "checked_math.h"
+#include "conversion.h"
 #include "faults.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -62,9 +64,8 @@ std::string ScaledRoundedDigits(double value, int decimals)
     if (kept >= kSignificantDigits)
         return digits + std::string(static_cast<std::size_t>(kept - kSignificantDigits), '0');
 
-    std::string result = digits.substr(0, static_cast<std::size_t>(kept));
-    if (result.empty())
-        result = "0";
+    // With nothing kept, the rounding digit decides between 0 and 1.
+    std::string result = kept == 0 ? std::string(1, '0') : digits.substr(0, static_cast<std::size_t>(kept));
     if (digits[static_cast<std::size_t>(kept)] >= '5')
         Increment(result);
     return result;
@@ -91,6 +92,8 @@ std::string FormatRounded(double value, int decimals, std::string_view decimalSe
     }
     return text;
 }
+
+constexpr std::array<int, 6> kHumidityClassLimitsC{-70, -40, -20, 3, 7, 10};
 
 }  // namespace
 
@@ -119,6 +122,19 @@ std::string FormatWhole(double value)
     return FormatRounded(value, 0, {});
 }
 
+std::string FormatTwoDecimals(double value, std::string_view decimalSeparator)
+{
+    return FormatRounded(value, 2, decimalSeparator);
+}
+
+double RoundedToOneDecimal(double value)
+{
+    const std::string text = FormatOneDecimal(value);
+    double rounded = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return rounded;
+}
+
 std::string BarText(double pressureGaugeBar, std::string_view decimalSeparator)
 {
     return FormatOneDecimal(pressureGaugeBar, decimalSeparator) + " bar";
@@ -132,6 +148,40 @@ std::string PsiText(double pressureGaugeBar)
 std::string CelsiusText(double celsius, std::string_view decimalSeparator)
 {
     return FormatOneDecimal(celsius, decimalSeparator) + " \u00B0C";
+}
+
+std::string FahrenheitText(double celsius, std::string_view decimalSeparator)
+{
+    return FormatOneDecimal((Checked(celsius, "the temperature in \u00B0F") * 1.8 + 32.0).value(), decimalSeparator)
+           + " \u00B0F";
+}
+
+std::string AbsoluteBarText(double pressureGaugeBar, std::string_view decimalSeparator)
+{
+    const Checked absolute = Checked(pressureGaugeBar, "the absolute pressure") + kStandardAtmosphereBar;
+    return FormatTwoDecimals(absolute.value(), decimalSeparator) + " bar(a)";
+}
+
+std::string AbsolutePsiText(double pressureGaugeBar, std::string_view decimalSeparator)
+{
+    const Checked absolute = Checked(pressureGaugeBar, "the absolute pressure") + kStandardAtmosphereBar;
+    return FormatOneDecimal((absolute * kPsiPerBar).value(), decimalSeparator) + " psia";
+}
+
+int HumidityClassIso8573(double pressureDewpointC)
+{
+    int humidityClass = 1;
+    for (const int limit : kHumidityClassLimitsC) {
+        if (pressureDewpointC <= limit)
+            return humidityClass;
+        ++humidityClass;
+    }
+    return 0;
+}
+
+int HumidityClassLimitC(int humidityClass)
+{
+    return kHumidityClassLimitsC.at(static_cast<std::size_t>(humidityClass - 1));
 }
 
 std::string SensorDewpointText(std::int16_t scrollValue, std::string_view decimalSeparator)

@@ -1,16 +1,17 @@
 #include "faults.h"
 
-#include <charconv>
+#include <cstdio>
 
 namespace dewpoint {
 
 namespace {
 
-std::string ShortestText(double value)
+// Six significant digits, enough to recognise the number in a message.
+std::string MessageText(double value)
 {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return {buffer, result.ptr};
+    std::snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ ArithmeticFault::ArithmeticFault(FloatFault fault, std::string_view quantity)
 }
 
 LogarithmArgumentError::LogarithmArgumentError(double argument, std::string_view quantity)
-    : std::invalid_argument("logarithm of the non-positive number " + ShortestText(argument)
+    : std::invalid_argument("logarithm of the non-positive number " + MessageText(argument)
                             + " while computing " + std::string(quantity))
     , argument_(argument)
     , quantity_(quantity)

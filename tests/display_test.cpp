@@ -125,6 +125,42 @@ TEST(Display, EveryScrollPositionShowsTheDecimalValue)
     }
 }
 
+TEST(Display, TechnicianTexts)
+{
+    EXPECT_EQ(FahrenheitText(32.14777765981855), "89.9 \u00B0F");
+    EXPECT_EQ(FahrenheitText(-40.0), "-40.0 \u00B0F");
+    EXPECT_EQ(FahrenheitText(-17.8), "0.0 \u00B0F");  // -0.04 °F
+    EXPECT_EQ(FahrenheitText(100.0, ","), "212,0 \u00B0F");
+    EXPECT_EQ(AbsoluteBarText(PressureGaugeFromScroll(70)), "8.01 bar(a)");
+    EXPECT_EQ(AbsolutePsiText(PressureGaugeFromScroll(70)), "116.2 psia");
+    EXPECT_EQ(AbsoluteBarText(0.0, ","), "1,01 bar(a)");
+    EXPECT_EQ(AbsolutePsiText(40.0), "594.7 psia");
+    EXPECT_EQ(FormatTwoDecimals(0.125), "0.13");
+    EXPECT_EQ(RoundedToOneDecimal(-19.97), -20.0);
+    EXPECT_EQ(RoundedToOneDecimal(-0.04), 0.0);
+}
+
+TEST(Display, HumidityClassesByPressureDewpoint)
+{
+    struct Case {
+        double celsius;
+        int humidityClass;
+    };
+    const Case cases[] = {
+        {-100.0, 1}, {-70.0, 1}, {-69.9, 2}, {-40.0, 2}, {-39.9, 3}, {-20.0, 3}, {-19.9, 4},
+        {3.0, 4},    {3.1, 5},   {7.0, 5},   {7.1, 6},   {10.0, 6},  {10.1, 0},  {93.5, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.celsius);
+        EXPECT_EQ(HumidityClassIso8573(c.celsius), c.humidityClass);
+        if (c.humidityClass > 0) {
+            EXPECT_GE(HumidityClassLimitC(c.humidityClass), c.celsius);
+        }
+    }
+    EXPECT_THROW(HumidityClassLimitC(0), std::out_of_range);
+    EXPECT_THROW(HumidityClassLimitC(7), std::out_of_range);
+}
+
 TEST(Display, SixteenBitSubtractionIsChecked)
 {
     EXPECT_THROW(SensorCelsiusFromScroll(-31769), IntegerOverflow);

@@ -108,6 +108,8 @@ private slots:
     void tabOrder();
     void readOutIgnoresTyping();
     void everyTextFits();
+    void tooltips_data();
+    void tooltips();
     void germanLocale();
     void faultIsReportedAndEndsTheProgram();
     void faultDuringStartUp();
@@ -230,7 +232,7 @@ void WindowTest::controlGeometry()
     QFETCH(QRect, geometry);
     auto* widget = form_->findChild<QWidget*>(name);
     QVERIFY(widget);
-    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(QRect(widget->mapTo(form_.get(), QPoint(0, 0)), widget->size()), geometry);
 }
 
 void WindowTest::controlLook_data()
@@ -289,17 +291,26 @@ void WindowTest::controlLook()
 
 void WindowTest::stacking()
 {
-    const QObjectList order = form_->children();  // back to front
-    auto depth = [&](const char* name) { return order.indexOf(form_->findChild<QWidget*>(name)); };
+    // Back to front among the window's own children; a control inside a
+    // group is as deep as its group.
+    const QObjectList order = form_->children();
+    auto depth = [&](const char* name) {
+        QWidget* widget = form_->findChild<QWidget*>(name);
+        while (widget->parentWidget() != form_.get())
+            widget = widget->parentWidget();
+        return order.indexOf(widget);
+    };
     for (const char* input : {"Option1_0", "Option1_1", "HScroll1", "HScroll2", "Text2"})
         for (const char* other : {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Label2", "Label3", "Label4",
                                   "Image1", "Image2", "Image3", "Image5", "Line1", "Line2", "Line4"})
             QVERIFY2(depth(input) > depth(other), qPrintable(QString("%1 behind %2").arg(input, other)));
     for (const char* overPicture : {"Label1_1", "Line1", "Line4"})
         QVERIFY(depth(overPicture) > depth("Image2"));
-    QVERIFY(depth("Option1_1") > depth("Option1_0"));
+    const QObjectList pair = control<QRadioButton>("Option1_0")->parentWidget()->children();
+    QVERIFY(pair.indexOf(control<QRadioButton>("Option1_1")) > pair.indexOf(control<QRadioButton>("Option1_0")));
     // The overlap of the two option buttons belongs to the one in front.
     QCOMPARE(form_->childAt(320, 131), control<QRadioButton>("Option1_1"));
+    QCOMPARE(form_->childAt(320, 120), control<QRadioButton>("Option1_0"));
 }
 
 void WindowTest::pressureLabels_data()
@@ -641,6 +652,51 @@ void WindowTest::everyTextFits()
     }
 }
 
+void WindowTest::tooltips_data()
+{
+    QTest::addColumn<int>("pressure");
+    QTest::addColumn<int>("dewpoint");
+    QTest::addColumn<QString>("readOutTip");
+    QTest::addColumn<QString>("sensorTip");
+    QTest::addColumn<QString>("pressureTip");
+    QTest::newRow("start-up: warm, no class")
+        << 70 << 1000
+        << "Pressure dewpoint: 32.1 °C = 89.9 °F\n"
+           "ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 °C)"
+        << "Dewpoint at the sensor: 0.0 °C = 32.0 °F" << "Absolute pressure: 8.01 bar(a) = 116.2 psia";
+    QTest::newRow("class 1") << 0 << 0
+                             << "Pressure dewpoint: -100.0 °C = -148.0 °F\n"
+                                "ISO 8573-1:2010 humidity class 1 (pressure dewpoint ≤ -70 °C)"
+                             << "Dewpoint at the sensor: -100.0 °C = -148.0 °F"
+                             << "Absolute pressure: 1.01 bar(a) = 14.7 psia";
+    QTest::newRow("class 3 from the frostpoint") << 70 << 600
+                                                 << "Pressure dewpoint: -20.2 °C = -4.3 °F\n"
+                                                    "ISO 8573-1:2010 humidity class 3 (pressure dewpoint ≤ -20 °C)"
+                                                 << "Dewpoint at the sensor: -40.0 °C = -40.0 °F"
+                                                 << "Absolute pressure: 8.01 bar(a) = 116.2 psia";
+    QTest::newRow("class 4, supercooled") << 70 << 750
+                                          << "Pressure dewpoint: -2.7 °C = 27.1 °F\n"
+                                             "ISO 8573-1:2010 humidity class 4 (pressure dewpoint ≤ +3 °C)"
+                                          << "Dewpoint at the sensor: -25.0 °C = -13.0 °F"
+                                          << "Absolute pressure: 8.01 bar(a) = 116.2 psia";
+}
+
+void WindowTest::tooltips()
+{
+    QFETCH(int, pressure);
+    QFETCH(int, dewpoint);
+    QFETCH(QString, readOutTip);
+    QFETCH(QString, sensorTip);
+    QFETCH(QString, pressureTip);
+    scroll("HScroll1")->setValue(pressure);
+    scroll("HScroll2")->setValue(dewpoint);
+    QCOMPARE(control<QLineEdit>("Text2")->toolTip(), readOutTip);
+    QCOMPARE(scroll("HScroll2")->toolTip(), sensorTip);
+    QCOMPARE(control<QLabel>("Label3")->toolTip(), sensorTip);
+    for (const char* name : {"HScroll1", "Label2", "Label4"})
+        QCOMPARE(form_->findChild<QWidget*>(name)->toolTip(), pressureTip);
+}
+
 void WindowTest::germanLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -651,6 +707,8 @@ void WindowTest::germanLocale()
     QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("0,0"));
     form.findChild<QScrollBar*>("HScroll2")->setValue(0);
     QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("-100,0"));
+    QCOMPARE(form.findChild<QLabel*>("Label2")->toolTip(), QStringLiteral("Absolute pressure: 8,01 bar(a) = 116,2 psia"));
+    QVERIFY(form.findChild<QLabel*>("Label3")->toolTip().endsWith(QStringLiteral("= -148,0 \u00B0F")));
 }
 
 void WindowTest::faultIsReportedAndEndsTheProgram()

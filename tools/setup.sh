@@ -9,6 +9,8 @@ packages="
   libgtest-dev
   fonts-liberation2 fontconfig
   xvfb xauth
+  dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64
+  dbus at-spi2-core python3-pyatspi
 "
 
 missing=""

@@ -1,7 +1,9 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "hscroll_bar.h"
 #include "line_control.h"
+#include "option_group.h"
 #include "picture_box.h"
 
 #include "engine/display.h"
@@ -73,6 +75,7 @@ Form1::Form1(Conversion conversion, QWidget* parent)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , conversion_(conversion)
 {
+    InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Dewpoint @ Atmosphere/Pressure Conversion"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/emblem.svg")));
@@ -129,18 +132,37 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     HScroll2->setObjectName(QStringLiteral("HScroll2"));
     HScroll2->setGeometry(48, 258, 277, 19);
 
-    Option1[0] = new QRadioButton(tr("Atmosphere"), this);
+    // The pair sits in a group of its own, at (306, 114), that screen readers announce by its caption.
+    auto* optionPair = new OptionGroup(this);
+    optionPair->setObjectName(QStringLiteral("OptionPair"));
+    optionPair->setGeometry(306, 114, 109, 34);
+    optionPair->setAccessibleName(Label1[1]->text());
+    Option1[0] = new QRadioButton(tr("Atmosphere"), optionPair);
     Option1[0]->setObjectName(QStringLiteral("Option1_0"));
-    Option1[0]->setGeometry(306, 114, 85, 19);
-    Option1[1] = new QRadioButton(tr("System Pressure"), this);
+    Option1[0]->setGeometry(0, 0, 85, 19);
+    Option1[1] = new QRadioButton(tr("System Pressure"), optionPair);
     Option1[1]->setObjectName(QStringLiteral("Option1_1"));
-    Option1[1]->setGeometry(306, 129, 109, 19);
+    Option1[1]->setGeometry(0, 15, 109, 19);
     auto* optionGroup = new QButtonGroup(this);
     for (int index = 0; index < 2; ++index) {
         SetTextColour(Option1[index], Qt::black);
         optionGroup->addButton(Option1[index], index);
     }
     Option1[0]->setChecked(true);
+
+    HScroll1->setQuantityScale(0, 10);     // bar
+    HScroll2->setQuantityScale(1000, 10);  // °C
+    Label1[2]->setBuddy(HScroll1);
+    Label1[0]->setBuddy(HScroll2);
+    Label1[3]->setBuddy(Text2);
+    HScroll1->setAccessibleName(Label1[2]->text());
+    HScroll2->setAccessibleName(Label1[0]->text());
+    Text2->setAccessibleName(Label1[3]->text());
+    for (QWidget* decoration : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
+                                static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image5),
+                                static_cast<QWidget*>(Line1), static_cast<QWidget*>(Line2),
+                                static_cast<QWidget*>(Line4)})
+        MarkDecorative(decoration);
 
     setTabOrder(HScroll1, HScroll2);
     setTabOrder(HScroll2, Option1[0]);
@@ -206,6 +228,7 @@ void Form1::PressureUpdate()
     state_.PressureGauge = dewpoint::PressureGaugeFromScroll(HScroll1->Value());
     Label2->setText(Text(dewpoint::BarText(state_.PressureGauge, DecimalSeparator())));
     Label4->setText(Text(dewpoint::PsiText(state_.PressureGauge)));
+    DescribePressure();
     CalculateDewpoint();
 }
 
@@ -214,6 +237,7 @@ void Form1::DewpointUpdate()
     state_.TempK = dewpoint::TempKFromScroll(HScroll2->Value());
     // The label is computed afresh from the scroll value, not from TempK.
     Label3->setText(Text(dewpoint::SensorDewpointText(HScroll2->Value(), DecimalSeparator())));
+    DescribeSensorDewpoint();
     CalculateDewpoint();
 }
 
@@ -221,6 +245,46 @@ void Form1::CalculateDewpoint()
 {
     conversion_(state_, Option1[0]->isChecked());
     Text2->setText(Text(dewpoint::CelsiusText(state_.DewpointOut, DecimalSeparator())));
+    DescribeReadOut();
+}
+
+void Form1::DescribePressure()
+{
+    const std::string separator = DecimalSeparator();
+    HScroll1->setValueText(Label2->text());
+    const QString tip = tr("Absolute pressure: %1 = %2")
+                            .arg(Text(dewpoint::AbsoluteBarText(state_.PressureGauge, separator)),
+                                 Text(dewpoint::AbsolutePsiText(state_.PressureGauge, separator)));
+    for (QWidget* widget : {static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Label2),
+                            static_cast<QWidget*>(Label4)})
+        widget->setToolTip(tip);
+}
+
+void Form1::DescribeSensorDewpoint()
+{
+    HScroll2->setValueText(Label3->text());
+    const double celsius = dewpoint::SensorCelsiusFromScroll(HScroll2->Value());
+    const QString tip = tr("Dewpoint at the sensor: %1 = %2")
+                            .arg(Label3->text(), Text(dewpoint::FahrenheitText(celsius, DecimalSeparator())));
+    HScroll2->setToolTip(tip);
+    Label3->setToolTip(tip);
+}
+
+void Form1::DescribeReadOut()
+{
+    const QString dewpoint = tr("Pressure dewpoint: %1 = %2")
+                                 .arg(Text2->text(), Text(dewpoint::FahrenheitText(state_.DewpointOut, DecimalSeparator())));
+    // The class follows the value as shown, so that it agrees with the read-out.
+    const int humidityClass = dewpoint::HumidityClassIso8573(dewpoint::RoundedToOneDecimal(state_.DewpointOut));
+    QString quality = tr("ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 \u00B0C)");
+    if (humidityClass != 0) {
+        const int limit = dewpoint::HumidityClassLimitC(humidityClass);
+        const QString limitText = (limit > 0 ? QStringLiteral("+") : QString()) + QLocale().toString(limit);
+        quality = tr("ISO 8573-1:2010 humidity class %1 (pressure dewpoint \u2264 %2 \u00B0C)")
+                      .arg(humidityClass)
+                      .arg(limitText);
+    }
+    Text2->setToolTip(dewpoint + QLatin1Char('\n') + quality);
 }
 
 template <typename Handler>

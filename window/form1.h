@@ -51,6 +51,11 @@ private:
     void DewpointUpdate();
     void CalculateDewpoint();
 
+    // The tooltips and screen-reader texts that go with each value.
+    void DescribePressure();
+    void DescribeSensorDewpoint();
+    void DescribeReadOut();
+
     // Runs an event handler; an error it raises is reported and ends the program.
     template <typename Handler>
     void RunHandler(Handler handler);

@@ -23,6 +23,38 @@ HScrollBar::HScrollBar(std::int16_t minimum, std::int16_t maximum, int singleSte
     });
 }
 
+void HScrollBar::setQuantityScale(int zero, int stepsPerUnit)
+{
+    zero_ = zero;
+    stepsPerUnit_ = stepsPerUnit;
+}
+
+double HScrollBar::quantityOf(int value) const
+{
+    return static_cast<double>(value - zero_) / stepsPerUnit_;
+}
+
+double HScrollBar::quantity() const
+{
+    return quantityOf(value());
+}
+
+void HScrollBar::setQuantity(double quantity)
+{
+    setValue(qRound(quantity * stepsPerUnit_) + zero_);
+}
+
+double HScrollBar::quantityStep() const
+{
+    return static_cast<double>(singleStep()) / stepsPerUnit_;
+}
+
+void HScrollBar::setValueText(const QString& text)
+{
+    valueText_ = text;
+    setAccessibleDescription(text);
+}
+
 void HScrollBar::wheelEvent(QWheelEvent* event)
 {
     const QPoint delta = event->angleDelta();

@@ -22,6 +22,17 @@ public:
     // The value as the 16-bit integer the program computes with.
     [[nodiscard]] std::int16_t Value() const { return static_cast<std::int16_t>(value()); }
 
+    // What the value stands for, for assistive technology: (value - zero) /
+    // stepsPerUnit in the quantity's own unit, and the text the window shows
+    // for it ("7.0 bar").
+    void setQuantityScale(int zero, int stepsPerUnit);
+    [[nodiscard]] double quantity() const;
+    [[nodiscard]] double quantityOf(int value) const;
+    void setQuantity(double quantity);
+    [[nodiscard]] double quantityStep() const;
+    void setValueText(const QString& text);
+    [[nodiscard]] QString valueText() const { return valueText_; }
+
 signals:
     void Change();
     void Scroll();
@@ -30,5 +41,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    int wheelRemainder_ = 0;  // part of a notch from high-resolution wheels and touchpads
+    int wheelRemainder_ = 0;
+    int zero_ = 0;
+    int stepsPerUnit_ = 1;
+    QString valueText_;  // part of a notch from high-resolution wheels and touchpads
 };

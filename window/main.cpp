@@ -1,10 +1,15 @@
 #include "form1.h"
+#include "window/version.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dewpoint-converter"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
+    QApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     Form1 form;
     form.Form_Load();
     if (form.hasFaulted())
