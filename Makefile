@@ -7,8 +7,18 @@ MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
+ASAN_BUILD_DIR ?= build-asan
+FUZZ_SECONDS ?= 300
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+RUN_CLANG_TIDY = $(shell command -v run-clang-tidy || command -v run-clang-tidy-14)
+
+# Any memory error, leak or undefined behaviour aborts the test that meets it.
+SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all setup configure build test run install package clean
+.PHONY: test-asan fuzz memcheck tidy cppcheck format-check lint
 
 all: build
 
@@ -43,5 +53,34 @@ install: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: setup
+	@cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DDEWPOINT_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD_DIR) --parallel $(JOBS)
+	@cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel $(JOBS) -E fuzz_smoke
+
+# The engine's fuzz target for FUZZ_SECONDS (clang's libFuzzer).
+fuzz: setup
+	@tests/fuzz/fuzz.sh $(BUILD_DIR)/fuzz $(FUZZ_SECONDS)
+
+# Valgrind's memcheck over the window tests; leaks are the sanitizer run's part.
+memcheck: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 --leak-check=no \
+	  --suppressions=$(CURDIR)/tools/sanitizers/valgrind.supp ./tests/window_tests -silent
+
+tidy: build
+	@$(RUN_CLANG_TIDY) -quiet -p $(BUILD_DIR) -j $(JOBS) '$(CURDIR)/(engine|window|tools|tests)/[^/]*\.cpp$$' \
+	  >$(BUILD_DIR)/tidy.log 2>&1; status=$$?; grep -vE 'warnings generated|^clang-tidy' $(BUILD_DIR)/tidy.log; \
+	  echo "clang-tidy: $$( [ $$status -eq 0 ] && echo clean || echo findings above)"; exit $$status
+
+cppcheck: setup
+	@cppcheck --quiet --std=c++20 --library=qt --library=googletest --enable=warning,style,performance,portability \
+	  --inline-suppr --suppress=missingIncludeSystem --error-exitcode=1 -I . engine window tools tests
+
+format-check: setup
+	@clang-format --dry-run --Werror $(SOURCES)
+
+lint: format-check cppcheck tidy
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -25,22 +25,22 @@ Checked::Checked(double value, std::string_view quantity)
 {
 }
 
-Checked operator+(Checked left, Checked right)
+Checked operator+(const Checked& left, const Checked& right)
 {
     return {left.value_ + right.value_, left.quantity_};
 }
 
-Checked operator-(Checked left, Checked right)
+Checked operator-(const Checked& left, const Checked& right)
 {
     return {left.value_ - right.value_, left.quantity_};
 }
 
-Checked operator*(Checked left, Checked right)
+Checked operator*(const Checked& left, const Checked& right)
 {
     return {left.value_ * right.value_, left.quantity_};
 }
 
-Checked operator/(Checked left, Checked right)
+Checked operator/(const Checked& left, const Checked& right)
 {
     // 0/0 yields NaN and is reported as an invalid operation by the constructor.
     if (right.value_ == 0.0 && left.value_ != 0.0)
@@ -48,7 +48,7 @@ Checked operator/(Checked left, Checked right)
     return {left.value_ / right.value_, left.quantity_};
 }
 
-Checked Power(Checked base, double exponent)
+Checked Power(const Checked& base, double exponent)
 {
     // Zero to a negative power is a pole, which IEEE 754 reports as a division by zero.
     if (base.value() == 0.0 && exponent < 0.0)
@@ -61,14 +61,14 @@ Checked PowerOfTen(int exponent, std::string_view quantity)
     return Power(Checked(10.0, quantity), static_cast<double>(exponent));
 }
 
-Checked NaturalLog(Checked argument)
+Checked NaturalLog(const Checked& argument)
 {
     if (argument.value() <= 0.0)
         throw LogarithmArgumentError(argument.value(), argument.quantity());
     return {std::log(argument.value()), argument.quantity()};
 }
 
-Checked NaturalExp(Checked exponent)
+Checked NaturalExp(const Checked& exponent)
 {
     return {std::exp(exponent.value()), exponent.quantity()};
 }

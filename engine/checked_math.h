@@ -19,14 +19,14 @@ public:
     [[nodiscard]] double value() const { return value_; }
     [[nodiscard]] std::string_view quantity() const { return quantity_; }
 
-    friend Checked operator+(Checked left, Checked right);
-    friend Checked operator-(Checked left, Checked right);
-    friend Checked operator*(Checked left, Checked right);
-    friend Checked operator/(Checked left, Checked right);
-    friend Checked operator+(Checked left, double right) { return left + left.Same(right); }
-    friend Checked operator-(Checked left, double right) { return left - left.Same(right); }
-    friend Checked operator*(Checked left, double right) { return left * left.Same(right); }
-    friend Checked operator/(Checked left, double right) { return left / left.Same(right); }
+    friend Checked operator+(const Checked& left, const Checked& right);
+    friend Checked operator-(const Checked& left, const Checked& right);
+    friend Checked operator*(const Checked& left, const Checked& right);
+    friend Checked operator/(const Checked& left, const Checked& right);
+    friend Checked operator+(const Checked& left, double right) { return left + left.Same(right); }
+    friend Checked operator-(const Checked& left, double right) { return left - left.Same(right); }
+    friend Checked operator*(const Checked& left, double right) { return left * left.Same(right); }
+    friend Checked operator/(const Checked& left, double right) { return left / left.Same(right); }
 
 private:
     [[nodiscard]] Checked Same(double value) const { return {value, quantity_}; }
@@ -37,15 +37,15 @@ private:
 
 // The general power operation with a double exponent. It is never replaced
 // by repeated multiplication, whose rounding differs.
-Checked Power(Checked base, double exponent);
+Checked Power(const Checked& base, double exponent);
 
 // 10 raised to a (negative) whole exponent, formed at run time; multiplying
 // a mantissa by it rounds differently from writing the product as a literal.
 Checked PowerOfTen(int exponent, std::string_view quantity);
 
 // Natural logarithm; a non-positive argument raises LogarithmArgumentError.
-Checked NaturalLog(Checked argument);
+Checked NaturalLog(const Checked& argument);
 
-Checked NaturalExp(Checked exponent);
+Checked NaturalExp(const Checked& exponent);
 
 }  // namespace dewpoint

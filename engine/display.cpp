@@ -19,8 +19,7 @@ constexpr int kSignificantDigits = 15;
 std::int16_t Subtract16(std::int16_t left, std::int16_t right)
 {
     const int difference = left - right;
-    if (difference < std::numeric_limits<std::int16_t>::min()
-        || difference > std::numeric_limits<std::int16_t>::max())
+    if (difference < std::numeric_limits<std::int16_t>::min() || difference > std::numeric_limits<std::int16_t>::max())
         throw IntegerOverflow(left, right, "-");
     return static_cast<std::int16_t>(difference);
 }
@@ -28,12 +27,12 @@ std::int16_t Subtract16(std::int16_t left, std::int16_t right)
 // Adds one to a string of decimal digits.
 void Increment(std::string& digits)
 {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
             return;
         }
-        *it = '0';
+        digits[i] = '0';
     }
     digits.insert(digits.begin(), '1');
 }
@@ -44,14 +43,15 @@ void Increment(std::string& digits)
 // reads as the 43.5 it stands for and rounds up to 44.
 std::string ScaledRoundedDigits(double value, int decimals)
 {
-    char buffer[48];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                   std::chars_format::scientific, kSignificantDigits - 1)
-                         .ptr;
+    std::array<char, 48> buffer{};
+    const char* const start = buffer.data();
+    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+        std::chars_format::scientific, kSignificantDigits - 1)
+                                .ptr;
     // buffer holds "d.dddddddddddddde±XX".
     std::string digits(1, buffer[0]);
-    digits.append(buffer + 2, buffer + 1 + kSignificantDigits);
-    const char* exponentText = buffer + 2 + kSignificantDigits;
+    digits.append(start + 2, start + 1 + kSignificantDigits);
+    const char* exponentText = start + 2 + kSignificantDigits;
     if (*exponentText == '+')
         ++exponentText;
     int exponent = 0;
@@ -78,7 +78,7 @@ std::string FormatRounded(double value, int decimals, std::string_view decimalSe
     std::string digits = ScaledRoundedDigits(finite, decimals);
 
     // At least one digit before the separator.
-    const auto minimumLength = static_cast<std::size_t>(decimals + 1);
+    const auto minimumLength = static_cast<std::size_t>(decimals) + 1;
     if (digits.size() < minimumLength)
         digits.insert(0, minimumLength - digits.size(), '0');
 
@@ -153,7 +153,7 @@ std::string CelsiusText(double celsius, std::string_view decimalSeparator)
 std::string FahrenheitText(double celsius, std::string_view decimalSeparator)
 {
     return FormatOneDecimal((Checked(celsius, "the temperature in \u00B0F") * 1.8 + 32.0).value(), decimalSeparator)
-           + " \u00B0F";
+        + " \u00B0F";
 }
 
 std::string AbsoluteBarText(double pressureGaugeBar, std::string_view decimalSeparator)

@@ -1,5 +1,6 @@
 #include "faults.h"
 
+#include <array>
 #include <cstdio>
 
 namespace dewpoint {
@@ -9,9 +10,9 @@ namespace {
 // Six significant digits, enough to recognise the number in a message.
 std::string MessageText(double value)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
+    std::array<char, 32> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%g", value);
+    return buffer.data();
 }
 
 }  // namespace
@@ -19,9 +20,12 @@ std::string MessageText(double value)
 std::string_view FaultName(FloatFault fault)
 {
     switch (fault) {
-    case FloatFault::InvalidOperation: return "invalid floating-point operation";
-    case FloatFault::DivisionByZero: return "floating-point division by zero";
-    case FloatFault::Overflow: return "floating-point overflow";
+    case FloatFault::InvalidOperation:
+        return "invalid floating-point operation";
+    case FloatFault::DivisionByZero:
+        return "floating-point division by zero";
+    case FloatFault::Overflow:
+        return "floating-point overflow";
     }
     return "floating-point fault";
 }
@@ -34,16 +38,16 @@ ArithmeticFault::ArithmeticFault(FloatFault fault, std::string_view quantity)
 }
 
 LogarithmArgumentError::LogarithmArgumentError(double argument, std::string_view quantity)
-    : std::invalid_argument("logarithm of the non-positive number " + MessageText(argument)
-                            + " while computing " + std::string(quantity))
+    : std::invalid_argument(
+        "logarithm of the non-positive number " + MessageText(argument) + " while computing " + std::string(quantity))
     , argument_(argument)
     , quantity_(quantity)
 {
 }
 
 IntegerOverflow::IntegerOverflow(std::int16_t left, std::int16_t right, std::string_view operation)
-    : std::overflow_error("16-bit integer overflow in " + std::to_string(left) + " "
-                          + std::string(operation) + " " + std::to_string(right))
+    : std::overflow_error("16-bit integer overflow in " + std::to_string(left) + " " + std::string(operation) + " "
+        + std::to_string(right))
 {
 }
 

@@ -54,12 +54,18 @@ void AccessibilityTest::namesComeFromCaptions_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
-    QTest::newRow("pressure") << "HScroll1" << "System Pressure" << int(QAccessible::Slider);
-    QTest::newRow("sensor dewpoint") << "HScroll2" << "Dewpoint @ Sensor" << int(QAccessible::Slider);
-    QTest::newRow("option pair") << "OptionPair" << "Dewpoint Sensor @" << int(QAccessible::Grouping);
-    QTest::newRow("atmosphere") << "Option1_0" << "Atmosphere" << int(QAccessible::RadioButton);
-    QTest::newRow("system pressure") << "Option1_1" << "System Pressure" << int(QAccessible::RadioButton);
-    QTest::newRow("read-out") << "Text2" << "Dewpoint @ Pressure" << int(QAccessible::EditableText);
+    QTest::newRow("pressure") << "HScroll1"
+                              << "System Pressure" << int(QAccessible::Slider);
+    QTest::newRow("sensor dewpoint") << "HScroll2"
+                                     << "Dewpoint @ Sensor" << int(QAccessible::Slider);
+    QTest::newRow("option pair") << "OptionPair"
+                                 << "Dewpoint Sensor @" << int(QAccessible::Grouping);
+    QTest::newRow("atmosphere") << "Option1_0"
+                                << "Atmosphere" << int(QAccessible::RadioButton);
+    QTest::newRow("system pressure") << "Option1_1"
+                                     << "System Pressure" << int(QAccessible::RadioButton);
+    QTest::newRow("read-out") << "Text2"
+                              << "Dewpoint @ Pressure" << int(QAccessible::EditableText);
 }
 
 void AccessibilityTest::namesComeFromCaptions()
@@ -149,7 +155,8 @@ void AccessibilityTest::picturesAndLinesAreDecoration()
     }
     for (const char* decoration : {"Image1", "Image2", "Image3", "Image5", "Line1", "Line2", "Line4"})
         QVERIFY2(!presented.contains(QLatin1String(decoration)), decoration);
-    for (const char* control : {"HScroll1", "HScroll2", "OptionPair", "Text2", "Label1_0", "Label2", "Label3", "Label4"})
+    for (const char* control :
+        {"HScroll1", "HScroll2", "OptionPair", "Text2", "Label1_0", "Label2", "Label3", "Label4"})
         QVERIFY2(presented.contains(QLatin1String(control)), control);
 }
 

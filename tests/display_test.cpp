@@ -17,22 +17,12 @@ TEST(Display, OneDecimalPattern)
         const char* text;
     };
     const Case cases[] = {
-        {0.0, "0.0"},
-        {-0.0, "0.0"},
-        {0.25, "0.3"},           // an exact half rounds away from zero
-        {-0.25, "-0.3"},
-        {0.35, "0.4"},           // 0.34999999999999997 in binary, 0.35 to 15 digits
-        {0.04999, "0.0"},
-        {-0.04, "0.0"},          // rounds to zero: no minus sign
-        {-0.0000036, "0.0"},
-        {-0.05, "-0.1"},
-        {0.95, "1.0"},
-        {9.96, "10.0"},
-        {32.14777765981855, "32.1"},
-        {-99.99968543778148, "-100.0"},
-        {1234567.85, "1234567.9"},  // no digit grouping
-        {1e-300, "0.0"},
-        {123456789012345678.0, "123456789012346000.0"},  // 15 significant digits
+        {0.0, "0.0"}, {-0.0, "0.0"}, {0.25, "0.3"},  // an exact half rounds away from zero
+        {-0.25, "-0.3"}, {0.35, "0.4"},  // 0.34999999999999997 in binary, 0.35 to 15 digits
+        {0.04999, "0.0"}, {-0.04, "0.0"},  // rounds to zero: no minus sign
+        {-0.0000036, "0.0"}, {-0.05, "-0.1"}, {0.95, "1.0"}, {9.96, "10.0"}, {32.14777765981855, "32.1"},
+        {-99.99968543778148, "-100.0"}, {1234567.85, "1234567.9"},  // no digit grouping
+        {1e-300, "0.0"}, {123456789012345678.0, "123456789012346000.0"},  // 15 significant digits
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -49,9 +39,18 @@ TEST(Display, WholePattern)
         const char* text;
     };
     const Case cases[] = {
-        {14.5, "15"}, {2.5, "3"},   {-2.5, "-3"},     {101.50000000000001, "102"}, {580.0, "580"},
-        {0.0, "0"},   {-0.4, "0"},  {-0.5, "-1"},     {0.49999, "0"},              {43.49999999999999, "44"},
-        {999.5, "1000"}, {1e6, "1000000"},
+        {14.5, "15"},
+        {2.5, "3"},
+        {-2.5, "-3"},
+        {101.50000000000001, "102"},
+        {580.0, "580"},
+        {0.0, "0"},
+        {-0.4, "0"},
+        {-0.5, "-1"},
+        {0.49999, "0"},
+        {43.49999999999999, "44"},
+        {999.5, "1000"},
+        {1e6, "1000000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
@@ -91,7 +90,11 @@ TEST(Display, LabelTextsAtNamedPositions)
         const char* text;
     };
     const SensorCase sensors[] = {
-        {1000, "0.0 \u00B0C"}, {600, "-40.0 \u00B0C"}, {0, "-100.0 \u00B0C"}, {1200, "20.0 \u00B0C"}, {999, "-0.1 \u00B0C"},
+        {1000, "0.0 \u00B0C"},
+        {600, "-40.0 \u00B0C"},
+        {0, "-100.0 \u00B0C"},
+        {1200, "20.0 \u00B0C"},
+        {999, "-0.1 \u00B0C"},
     };
     for (const auto& c : sensors) {
         SCOPED_TRACE(c.scroll);
@@ -119,9 +122,10 @@ TEST(Display, EveryScrollPositionShowsTheDecimalValue)
     for (int scroll = 0; scroll <= 1200; ++scroll) {
         SCOPED_TRACE(scroll);
         const int tenths = scroll - 1000;
-        const std::string magnitude = std::to_string(std::abs(tenths) / 10) + "." + std::to_string(std::abs(tenths) % 10);
-        EXPECT_EQ(SensorDewpointText(static_cast<std::int16_t>(scroll)),
-                  (tenths < 0 ? "-" : "") + magnitude + " \u00B0C");
+        const std::string magnitude
+            = std::to_string(std::abs(tenths) / 10) + "." + std::to_string(std::abs(tenths) % 10);
+        EXPECT_EQ(
+            SensorDewpointText(static_cast<std::int16_t>(scroll)), (tenths < 0 ? "-" : "") + magnitude + " \u00B0C");
     }
 }
 
@@ -147,8 +151,20 @@ TEST(Display, HumidityClassesByPressureDewpoint)
         int humidityClass;
     };
     const Case cases[] = {
-        {-100.0, 1}, {-70.0, 1}, {-69.9, 2}, {-40.0, 2}, {-39.9, 3}, {-20.0, 3}, {-19.9, 4},
-        {3.0, 4},    {3.1, 5},   {7.0, 5},   {7.1, 6},   {10.0, 6},  {10.1, 0},  {93.5, 0},
+        {-100.0, 1},
+        {-70.0, 1},
+        {-69.9, 2},
+        {-40.0, 2},
+        {-39.9, 3},
+        {-20.0, 3},
+        {-19.9, 4},
+        {3.0, 4},
+        {3.1, 5},
+        {7.0, 5},
+        {7.1, 6},
+        {10.0, 6},
+        {10.1, 0},
+        {93.5, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.celsius);

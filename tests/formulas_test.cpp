@@ -38,8 +38,13 @@ TEST(Formulas, AgreeWithPublishedSaturationPressures)
         double relativeTolerance;
     };
     const Case water[] = {
-        {0.01, 611.655, 2e-4}, {20, 2339.2, 2e-4},  {30, 4246.9, 2e-4},  {50, 12352, 2e-4},
-        {60, 19946, 2e-4},     {80, 47414, 2e-4},   {100, 101418, 2e-4},
+        {0.01, 611.655, 2e-4},
+        {20, 2339.2, 2e-4},
+        {30, 4246.9, 2e-4},
+        {50, 12352, 2e-4},
+        {60, 19946, 2e-4},
+        {80, 47414, 2e-4},
+        {100, 101418, 2e-4},
     };
     for (const auto& c : water) {
         SCOPED_TRACE(c.celsius);
@@ -47,8 +52,12 @@ TEST(Formulas, AgreeWithPublishedSaturationPressures)
         EXPECT_NEAR(pa / c.referencePa, 1.0, c.relativeTolerance);
     }
     const Case ice[] = {
-        {0.01, 611.655, 2e-4}, {-10, 259.9, 1e-3}, {-20, 103.2, 1.5e-3},
-        {-30, 38.0, 2e-3},     {-40, 12.84, 1e-3}, {-60, 1.08, 5e-3},
+        {0.01, 611.655, 2e-4},
+        {-10, 259.9, 1e-3},
+        {-20, 103.2, 1.5e-3},
+        {-30, 38.0, 2e-3},
+        {-40, 12.84, 1e-3},
+        {-60, 1.08, 5e-3},
     };
     for (const auto& c : ice) {
         SCOPED_TRACE(c.celsius);
@@ -63,8 +72,7 @@ TEST(Formulas, SupercooledWaterHasTheHigherPressureBelowZero)
     EXPECT_NEAR(IceVapourPressurePaFromTempK(233.15), 12.84, 0.01);
     for (double celsius = -100.0; celsius < -0.05; celsius += 0.5) {
         SCOPED_TRACE(celsius);
-        EXPECT_GT(WaterVapourPressurePaFromTempK(celsius + 273.15),
-                  IceVapourPressurePaFromTempK(celsius + 273.15));
+        EXPECT_GT(WaterVapourPressurePaFromTempK(celsius + 273.15), IceVapourPressurePaFromTempK(celsius + 273.15));
     }
 }
 

@@ -4,9 +4,10 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 int main()
 {
@@ -18,9 +19,7 @@ int main()
                 state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
                 state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(dewpoint));
                 dewpoint::CalculateDewpoint(state, atmosphere);
-                unsigned char bytes[sizeof state];
-                std::memcpy(bytes, &state, sizeof state);
-                for (const unsigned char byte : bytes) {
+                for (const unsigned char byte : std::bit_cast<std::array<unsigned char, sizeof state>>(state)) {
                     hash ^= byte;
                     hash *= 1099511628211ULL;
                 }

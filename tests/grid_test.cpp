@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace dewpoint {
@@ -18,8 +19,7 @@ using testing::Convert;
 constexpr int kPressureSteps = 400;
 constexpr int kDewpointSteps = 1200;
 
-template <typename Visit>
-void ForEachState(Visit visit)
+template <typename Visit> void ForEachState(Visit visit)
 {
     for (int pressure = 0; pressure <= kPressureSteps; ++pressure)
         for (int dewpoint = 0; dewpoint <= kDewpointSteps; ++dewpoint)
@@ -29,8 +29,8 @@ void ForEachState(Visit visit)
 
 TEST(Grid, NoStateFaultsAndResultsStayInRange)
 {
-    double lowest = INFINITY;
-    double highest = -INFINITY;
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -std::numeric_limits<double>::infinity();
     int faults = 0;
     ForEachState([&](std::int16_t pressure, std::int16_t dewpoint, bool atmosphere) {
         try {
@@ -68,7 +68,7 @@ TEST(Grid, AtmosphereReadingRisesWithPressure)
     double coldestSupercooled = 0.0;
     double largestStepBack = 0.0;
     for (int pressure = 1; pressure <= kPressureSteps; ++pressure) {
-        double previous = -INFINITY;
+        double previous = -std::numeric_limits<double>::infinity();
         for (int dewpoint = 0; dewpoint <= kDewpointSteps; ++dewpoint) {
             const CalcState s = Convert(static_cast<std::int16_t>(pressure), static_cast<std::int16_t>(dewpoint), true);
             ASSERT_GT(s.DewpointOut, SensorCelsiusFromScroll(static_cast<std::int16_t>(dewpoint)))

@@ -18,7 +18,7 @@ const QColor kPurple(128, 0, 128);
 // picture's own pixels (it sits at window pixel (18, 66)).
 const QRect kCaptionAndOptions(288, 33, 109, 49);  // "Dewpoint Sensor @" and both option buttons
 const QPoint kBallCentre(363, 112);
-const int kBallLeaderColumn = 363;   // the sensor leader line, ending on the ball's lower edge
+const int kBallLeaderColumn = 363;  // the sensor leader line, ending on the ball's lower edge
 const int kBallLeaderTopRow = 123;
 const int kGaugeLeaderColumn = 408;  // the pressure leader line, ending just above the gauge
 const int kGaugeLeaderBottomRow = 54;
@@ -51,8 +51,7 @@ bool Near(const QColor& actual, const QColor& expected)
 {
     constexpr int kTolerance = 8;
     return actual.alpha() == 255 && qAbs(actual.red() - expected.red()) <= kTolerance
-           && qAbs(actual.green() - expected.green()) <= kTolerance
-           && qAbs(actual.blue() - expected.blue()) <= kTolerance;
+        && qAbs(actual.green() - expected.green()) <= kTolerance && qAbs(actual.blue() - expected.blue()) <= kTolerance;
 }
 
 }  // namespace
@@ -98,23 +97,22 @@ void PicturesTest::icons_data()
     const QList<QPoint> corners{{0, 0}, {31, 0}, {0, 31}, {31, 31}};
     for (const qreal scale : {1.0, 2.0}) {
         const QByteArray at = scale == 1.0 ? " at 1x" : " at 2x";
-        QTest::newRow("emblem" + at) << "emblem.svg" << scale
-                                     << QList<QPoint>{{6, 16}, {16, 3}, {16, 11}, {30, 16}}
+        QTest::newRow("emblem" + at) << "emblem.svg" << scale << QList<QPoint>{{6, 16}, {16, 3}, {16, 11}, {30, 16}}
                                      << QList<QColor>{kPurple, kWhite, kWhite, kPurple};
-        QTest::newRow("stem and ring" + at) << "stem_ring.svg" << scale
-                                            << QList<QPoint>{{15, 1}, {16, 4}, {15, 7}, {20, 12}, {16, 12}, {15, 23}, {25, 12}}
-                                            << QList<QColor>{kNavy, kNavy, kNavy, kNavy, Qt::transparent, kNavy,
-                                                             QColor(Qt::transparent)};
+        QTest::newRow("stem and ring" + at)
+            << "stem_ring.svg" << scale
+            << QList<QPoint>{{15, 1}, {16, 4}, {15, 7}, {20, 12}, {16, 12}, {15, 23}, {25, 12}}
+            << QList<QColor>{kNavy, kNavy, kNavy, kNavy, Qt::transparent, kNavy, QColor(Qt::transparent)};
         QTest::newRow("water drop" + at) << "water_drop.svg" << scale
                                          << QList<QPoint>{{14, 14}, {16, 26}, {24, 21}, {9, 22}, {16, 0}, {3, 16}}
-                                         << QList<QColor>{kBlue, kBlue, kNavy, kWhite, Qt::transparent,
-                                                          QColor(Qt::transparent)};
-        QTest::newRow("emblem corners" + at) << "emblem.svg" << scale << corners
-                                             << QList<QColor>(4, QColor(Qt::transparent));
-        QTest::newRow("stem and ring corners" + at) << "stem_ring.svg" << scale << corners
-                                                    << QList<QColor>(4, QColor(Qt::transparent));
-        QTest::newRow("water drop corners" + at) << "water_drop.svg" << scale << corners
-                                                 << QList<QColor>(4, QColor(Qt::transparent));
+                                         << QList<QColor>{
+                                                kBlue, kBlue, kNavy, kWhite, Qt::transparent, QColor(Qt::transparent)};
+        QTest::newRow("emblem corners" + at)
+            << "emblem.svg" << scale << corners << QList<QColor>(4, QColor(Qt::transparent));
+        QTest::newRow("stem and ring corners" + at)
+            << "stem_ring.svg" << scale << corners << QList<QColor>(4, QColor(Qt::transparent));
+        QTest::newRow("water drop corners" + at)
+            << "water_drop.svg" << scale << corners << QList<QColor>(4, QColor(Qt::transparent));
     }
 }
 
@@ -169,7 +167,7 @@ void PicturesTest::installationRegistersWithTheWindow()
     QVERIFY(At(image, {kBallLeaderColumn, kBallLeaderTopRow}) != kWhite);
     for (int y = kBallLeaderTopRow + 1; y < 159; ++y)
         QVERIFY2(At(image, {kBallLeaderColumn, y}) == kWhite || y >= 150,
-                 qPrintable(QString("row %1 under the ball").arg(y)));
+            qPrintable(QString("row %1 under the ball").arg(y)));
 
     // The pressure leader line crosses white down to its end; the gauge dial
     // starts a few pixels below it.

@@ -4,6 +4,8 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,23 @@ inline CalcState Convert(std::int16_t pressureScroll, std::int16_t dewpointScrol
     state.TempK = TempKFromScroll(dewpointScroll);
     CalculateDewpoint(state, atmosphere);
     return state;
+}
+
+// The seventeen fields of the calculation state, in their order.
+using Fields = std::array<double, 17>;
+inline Fields FieldsOf(const CalcState& state)
+{
+    return std::bit_cast<Fields>(state);
+}
+inline CalcState StateOf(const Fields& fields)
+{
+    return std::bit_cast<CalcState>(fields);
+}
+
+// The exact bits of every field, for comparing two states bit for bit.
+inline std::array<std::uint64_t, 17> BitsOf(const CalcState& state)
+{
+    return std::bit_cast<std::array<std::uint64_t, 17>>(state);
 }
 
 // The shortest decimal text that reads back as exactly `value`.

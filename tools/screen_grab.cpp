@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <array>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -16,9 +17,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: screen_grab output.png [x y width height]\n");
         return 2;
     }
-    int rect[4] = {0, 0, -1, -1};
-    for (int i = 0; args.size() == 6 && i < 4; ++i)
-        rect[i] = args.at(2 + i).toInt();
+    std::array<int, 4> rect{0, 0, -1, -1};
+    for (std::size_t i = 0; args.size() == 6 && i < rect.size(); ++i)
+        rect.at(i) = args.at(2 + static_cast<int>(i)).toInt();
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, rect[0], rect[1], rect[2], rect[3]);
     return shot.save(args.at(1)) ? 0 : 1;
 }

@@ -11,6 +11,7 @@ packages="
   xvfb xauth
   dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64
   dbus at-spi2-core python3-pyatspi
+  clang libclang-rt-dev valgrind clang-tidy clang-format cppcheck
 "
 
 missing=""

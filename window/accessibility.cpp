@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr char kDecorative[] = "decorative";
+constexpr const char* kDecorative = "decorative";
 
 // A scroll bar that sets a quantity: a slider whose value is the quantity in
 // its unit (7.0 for 7.0 bar), with the shown text as its value text.
@@ -69,9 +69,9 @@ private:
     {
         QList<QWidget*> list;
         for (QObject* object : widget()->children()) {
-            auto* child = qobject_cast<QWidget*>(object);
-            if (child && !child->isWindow() && !child->property(kDecorative).toBool())
-                list.append(child);
+            auto* candidate = qobject_cast<QWidget*>(object);
+            if (candidate && !candidate->isWindow() && !candidate->property(kDecorative).toBool())
+                list.append(candidate);
         }
         return list;
     }

@@ -30,8 +30,7 @@ const QColor kGrey(128, 128, 128);
 QFont WindowFont(int pixelSize, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -46,7 +45,7 @@ void SetTextColour(QWidget* widget, const QColor& colour)
 }
 
 QLabel* MakeLabel(const QString& objectName, const QString& caption, const QRect& geometry, const QFont& font,
-                  const QColor& colour, QWidget* parent)
+    const QColor& colour, QWidget* parent)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(objectName);
@@ -71,8 +70,9 @@ QString Text(const std::string& utf8)
 }  // namespace
 
 Form1::Form1(Conversion conversion, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , conversion_(conversion)
 {
     InstallAccessibility();
@@ -150,7 +150,7 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     }
     Option1[0]->setChecked(true);
 
-    HScroll1->setQuantityScale(0, 10);     // bar
+    HScroll1->setQuantityScale(0, 10);  // bar
     HScroll2->setQuantityScale(1000, 10);  // °C
     Label1[2]->setBuddy(HScroll1);
     Label1[0]->setBuddy(HScroll2);
@@ -159,9 +159,8 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     HScroll2->setAccessibleName(Label1[0]->text());
     Text2->setAccessibleName(Label1[3]->text());
     for (QWidget* decoration : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
-                                static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image5),
-                                static_cast<QWidget*>(Line1), static_cast<QWidget*>(Line2),
-                                static_cast<QWidget*>(Line4)})
+             static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image5), static_cast<QWidget*>(Line1),
+             static_cast<QWidget*>(Line2), static_cast<QWidget*>(Line4)})
         MarkDecorative(decoration);
 
     setTabOrder(HScroll1, HScroll2);
@@ -175,10 +174,10 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     connect(HScroll2, &HScrollBar::Change, this, [this] { RunHandler([this] { HScroll2_Change(); }); });
     connect(HScroll2, &HScrollBar::Scroll, this, [this] { RunHandler([this] { HScroll2_Scroll(); }); });
     connect(optionGroup, &QButtonGroup::idClicked, this,
-            [this](int index) { RunHandler([this, index] { Option1_Click(index); }); });
+        [this](int index) { RunHandler([this, index] { Option1_Click(index); }); });
 
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    QGuiApplication::primaryScreen()->availableGeometry()));
+    setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, size(), QGuiApplication::primaryScreen()->availableGeometry()));
 }
 
 Form1::~Form1() = default;
@@ -254,9 +253,9 @@ void Form1::DescribePressure()
     HScroll1->setValueText(Label2->text());
     const QString tip = tr("Absolute pressure: %1 = %2")
                             .arg(Text(dewpoint::AbsoluteBarText(state_.PressureGauge, separator)),
-                                 Text(dewpoint::AbsolutePsiText(state_.PressureGauge, separator)));
-    for (QWidget* widget : {static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Label2),
-                            static_cast<QWidget*>(Label4)})
+                                Text(dewpoint::AbsolutePsiText(state_.PressureGauge, separator)));
+    for (QWidget* widget :
+        {static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4)})
         widget->setToolTip(tip);
 }
 
@@ -272,8 +271,9 @@ void Form1::DescribeSensorDewpoint()
 
 void Form1::DescribeReadOut()
 {
-    const QString dewpoint = tr("Pressure dewpoint: %1 = %2")
-                                 .arg(Text2->text(), Text(dewpoint::FahrenheitText(state_.DewpointOut, DecimalSeparator())));
+    const QString dewpoint
+        = tr("Pressure dewpoint: %1 = %2")
+              .arg(Text2->text(), Text(dewpoint::FahrenheitText(state_.DewpointOut, DecimalSeparator())));
     // The class follows the value as shown, so that it agrees with the read-out.
     const int humidityClass = dewpoint::HumidityClassIso8573(dewpoint::RoundedToOneDecimal(state_.DewpointOut));
     QString quality = tr("ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 \u00B0C)");
@@ -287,8 +287,7 @@ void Form1::DescribeReadOut()
     Text2->setToolTip(dewpoint + QLatin1Char('\n') + quality);
 }
 
-template <typename Handler>
-void Form1::RunHandler(Handler handler)
+template <typename Handler> void Form1::RunHandler(Handler handler)
 {
     // After a fault the program is closing: later events are not handled.
     if (faulted_)
@@ -307,8 +306,7 @@ void Form1::ReportFault(const QString& description)
 {
     faulted_ = true;
     QMessageBox::critical(this, windowTitle().trimmed(),
-                          tr("Run-time error: %1.\n\nThe calculation cannot continue and the program will close.")
-                              .arg(description));
+        tr("Run-time error: %1.\n\nThe calculation cannot continue and the program will close.").arg(description));
     // Ends the event loop if it runs; before it runs, the caller of Form_Load checks hasFaulted().
     QCoreApplication::exit(kFaultExitStatus);
 }

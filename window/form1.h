@@ -57,8 +57,7 @@ private:
     void DescribeReadOut();
 
     // Runs an event handler; an error it raises is reported and ends the program.
-    template <typename Handler>
-    void RunHandler(Handler handler);
+    template <typename Handler> void RunHandler(Handler handler);
     void ReportFault(const QString& description);
 
     dewpoint::CalcState state_;

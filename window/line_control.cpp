@@ -9,7 +9,7 @@ LineControl::LineControl(QPoint from, QPoint to, const QColor& colour, QWidget* 
     , colour_(colour)
 {
     setGeometry(QRect(QPoint(qMin(from.x(), to.x()), qMin(from.y(), to.y())),
-                      QPoint(qMax(from.x(), to.x()), qMax(from.y(), to.y()))));
+        QPoint(qMax(from.x(), to.x()), qMax(from.y(), to.y()))));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
