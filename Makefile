@@ -18,7 +18,7 @@ SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all setup configure build test run install package clean
-.PHONY: test-asan fuzz memcheck tidy cppcheck format-check lint
+.PHONY: test-asan fuzz memcheck tidy cppcheck format-check lint bench
 
 all: build
 
@@ -52,6 +52,10 @@ install: build
 # Builds the Debian package into build/.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Speed, start-up, memory and accuracy against their targets, in one table.
+bench: build
+	@/usr/bin/python3 benchmarks/bench.py $(BUILD_DIR)
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: setup

@@ -6,46 +6,14 @@
 
 namespace dewpoint {
 
-namespace {
-
-double Finite(double value, std::string_view quantity)
+void Checked::RaiseNonFinite(double value, std::string_view quantity)
 {
-    if (std::isnan(value))
-        throw ArithmeticFault(FloatFault::InvalidOperation, quantity);
-    if (std::isinf(value))
-        throw ArithmeticFault(FloatFault::Overflow, quantity);
-    return value;
+    throw ArithmeticFault(std::isnan(value) ? FloatFault::InvalidOperation : FloatFault::Overflow, quantity);
 }
 
-}  // namespace
-
-Checked::Checked(double value, std::string_view quantity)
-    : value_(Finite(value, quantity))
-    , quantity_(quantity)
+void Checked::RaiseDivisionByZero(std::string_view quantity)
 {
-}
-
-Checked operator+(const Checked& left, const Checked& right)
-{
-    return {left.value_ + right.value_, left.quantity_};
-}
-
-Checked operator-(const Checked& left, const Checked& right)
-{
-    return {left.value_ - right.value_, left.quantity_};
-}
-
-Checked operator*(const Checked& left, const Checked& right)
-{
-    return {left.value_ * right.value_, left.quantity_};
-}
-
-Checked operator/(const Checked& left, const Checked& right)
-{
-    // 0/0 yields NaN and is reported as an invalid operation by the constructor.
-    if (right.value_ == 0.0 && left.value_ != 0.0)
-        throw ArithmeticFault(FloatFault::DivisionByZero, left.quantity_);
-    return {left.value_ / right.value_, left.quantity_};
+    throw ArithmeticFault(FloatFault::DivisionByZero, quantity);
 }
 
 Checked Power(const Checked& base, double exponent)

@@ -3,6 +3,7 @@
 // engine.
 #pragma once
 
+#include <cmath>
 #include <string_view>
 
 namespace dewpoint {
@@ -14,22 +15,47 @@ namespace dewpoint {
 // written, one IEEE 754 operation each, in C++'s left-to-right order.
 class Checked {
 public:
-    Checked(double value, std::string_view quantity);
+    Checked(double value, std::string_view quantity)
+        : value_(value)
+        , quantity_(quantity)
+    {
+        if (!std::isfinite(value))
+            RaiseNonFinite(value, quantity);
+    }
 
     [[nodiscard]] double value() const { return value_; }
     [[nodiscard]] std::string_view quantity() const { return quantity_; }
 
-    friend Checked operator+(const Checked& left, const Checked& right);
-    friend Checked operator-(const Checked& left, const Checked& right);
-    friend Checked operator*(const Checked& left, const Checked& right);
-    friend Checked operator/(const Checked& left, const Checked& right);
+    friend Checked operator+(const Checked& left, const Checked& right)
+    {
+        return {left.value_ + right.value_, left.quantity_};
+    }
+    friend Checked operator-(const Checked& left, const Checked& right)
+    {
+        return {left.value_ - right.value_, left.quantity_};
+    }
+    friend Checked operator*(const Checked& left, const Checked& right)
+    {
+        return {left.value_ * right.value_, left.quantity_};
+    }
+    friend Checked operator/(const Checked& left, const Checked& right)
+    {
+        // 0/0 yields NaN and is reported as an invalid operation by the constructor.
+        if (right.value_ == 0.0 && left.value_ != 0.0)
+            RaiseDivisionByZero(left.quantity_);
+        return {left.value_ / right.value_, left.quantity_};
+    }
     friend Checked operator+(const Checked& left, double right) { return left + left.Same(right); }
     friend Checked operator-(const Checked& left, double right) { return left - left.Same(right); }
     friend Checked operator*(const Checked& left, double right) { return left * left.Same(right); }
     friend Checked operator/(const Checked& left, double right) { return left / left.Same(right); }
 
-private:
+    // Another value contributing to the same quantity.
     [[nodiscard]] Checked Same(double value) const { return {value, quantity_}; }
+
+private:
+    [[noreturn]] static void RaiseNonFinite(double value, std::string_view quantity);
+    [[noreturn]] static void RaiseDivisionByZero(std::string_view quantity);
 
     double value_;
     std::string_view quantity_;

@@ -6,7 +6,7 @@ set -eu
 packages="
   g++ cmake make pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  libgtest-dev
+  libgtest-dev libbenchmark-dev libxcb1-dev
   fonts-liberation2 fontconfig
   xvfb xauth
   dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64

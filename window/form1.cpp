@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -26,11 +27,14 @@ const QColor kDarkBlue(0, 0, 192);
 const QColor kGrey(128, 128, 128);
 
 // The window's face where it exists; elsewhere a face with the same metrics,
-// so every caption and value fits its box.
+// so that every caption and value fits its box. Asking for the family that
+// is there, rather than listing both, spares the toolkit a fallback search.
 QFont WindowFont(int pixelSize, bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+        ? QStringLiteral("MS Sans Serif")
+        : QStringLiteral("Liberation Sans");
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -95,15 +99,15 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     // Created back to front: a later sibling is drawn in front of an earlier one.
     Label1[0] = MakeLabel("Label1_0", tr("Dewpoint @ Sensor"), {48, 237, 157, 13}, windowFont, Qt::black, this);
     Label1[2] = MakeLabel("Label1_2", tr("System Pressure"), {45, 12, 142, 13}, windowFont, Qt::black, this);
-    Image2 = new PictureBox(QStringLiteral(":/pictures/installation.svg"), {18, 66}, this);
+    Image2 = new PictureBox(QStringLiteral(":/pictures/installation.svg"), {18, 66, 503, 159}, this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image1 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {405, 252}, this);
+    Image1 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {405, 252, 32, 32}, this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image3 = new PictureBox(QStringLiteral(":/pictures/stem_ring.svg"), {9, 18}, this);
+    Image3 = new PictureBox(QStringLiteral(":/pictures/stem_ring.svg"), {9, 18, 32, 32}, this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Line1 = new LineControl({426, 120}, {426, 57}, kDarkBlue, this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Image5 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {15, 249}, this);
+    Image5 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {15, 249, 32, 32}, this);
     Image5->setObjectName(QStringLiteral("Image5"));
     Label2 = MakeLabel("Label2", QStringLiteral("7.0 bar"), {447, 36, 64, 16}, medium, kDarkBlue, this);
     Label3 = MakeLabel("Label3", QStringLiteral("0 \u00B0C"), {333, 261, 58, 16}, small, kDarkBlue, this);

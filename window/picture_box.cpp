@@ -1,18 +1,27 @@
 #include "picture_box.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
-PictureBox::PictureBox(const QString& resourcePath, QPoint position, QWidget* parent)
+PictureBox::PictureBox(const QString& resourcePath, const QRect& geometry, QWidget* parent)
     : QWidget(parent)
-    , renderer_(resourcePath)
+    , resourcePath_(resourcePath)
 {
-    Q_ASSERT_X(renderer_.isValid(), "PictureBox", qPrintable(resourcePath));
-    setGeometry(QRect(position, renderer_.defaultSize()));
+    setGeometry(geometry);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    renderer_.render(&painter, rect());
+    const qreal density = devicePixelRatioF();
+    if (picture_.isNull() || !qFuzzyCompare(picture_.devicePixelRatio(), density)) {
+        QSvgRenderer renderer(resourcePath_);
+        Q_ASSERT_X(renderer.isValid() && renderer.defaultSize() == size(), "PictureBox", qPrintable(resourcePath_));
+        picture_ = QPixmap(size() * density);
+        picture_.setDevicePixelRatio(density);
+        picture_.fill(Qt::transparent);
+        QPainter painter(&picture_);
+        renderer.render(&painter, QRectF(QPointF(0, 0), size()));
+    }
+    QPainter(this).drawPixmap(0, 0, picture_);
 }

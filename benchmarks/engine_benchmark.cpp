@@ -1,0 +1,88 @@
+// Speed of the numeric core: one conversion, one read-out text, both
+// together, and every state the window can reach.
+#include "engine/conversion.h"
+#include "engine/display.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+struct Inputs {
+    double pressureGauge;
+    double tempK;
+    bool atmosphere;
+};
+
+// A spread of reachable inputs, so that every branch of the procedure is taken.
+std::vector<Inputs> SampleInputs()
+{
+    std::vector<Inputs> inputs;
+    for (int pressure = 0; pressure <= 400; pressure += 37)
+        for (int sensor = 0; sensor <= 1200; sensor += 53)
+            for (const bool atmosphere : {true, false})
+                inputs.push_back({dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure)),
+                    dewpoint::TempKFromScroll(static_cast<std::int16_t>(sensor)), atmosphere});
+    return inputs;
+}
+
+void Conversion(benchmark::State& run)
+{
+    const std::vector<Inputs> inputs = SampleInputs();
+    std::size_t next = 0;
+    dewpoint::CalcState state;
+    for (auto _ : run) {
+        const Inputs& in = inputs[next++ % inputs.size()];
+        state.PressureGauge = in.pressureGauge;
+        state.TempK = in.tempK;
+        dewpoint::CalculateDewpoint(state, in.atmosphere);
+        benchmark::DoNotOptimize(state.DewpointOut);
+    }
+}
+BENCHMARK(Conversion);
+
+void ReadOutText(benchmark::State& run)
+{
+    const double values[] = {32.14777765981855, -20.17099616201254, -0.0000036, 57.42866963747112, -99.99968};
+    std::size_t next = 0;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(dewpoint::CelsiusText(values[next++ % 5]));
+}
+BENCHMARK(ReadOutText);
+
+void ConversionWithText(benchmark::State& run)
+{
+    const std::vector<Inputs> inputs = SampleInputs();
+    std::size_t next = 0;
+    dewpoint::CalcState state;
+    for (auto _ : run) {
+        const Inputs& in = inputs[next++ % inputs.size()];
+        state.PressureGauge = in.pressureGauge;
+        state.TempK = in.tempK;
+        dewpoint::CalculateDewpoint(state, in.atmosphere);
+        benchmark::DoNotOptimize(dewpoint::CelsiusText(state.DewpointOut));
+    }
+}
+BENCHMARK(ConversionWithText);
+
+void WholeGrid(benchmark::State& run)
+{
+    for (auto _ : run) {
+        dewpoint::CalcState state;
+        for (int pressure = 0; pressure <= 400; ++pressure)
+            for (int sensor = 0; sensor <= 1200; ++sensor)
+                for (const bool atmosphere : {true, false}) {
+                    state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
+                    state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(sensor));
+                    dewpoint::CalculateDewpoint(state, atmosphere);
+                    benchmark::DoNotOptimize(state.DewpointOut);
+                }
+    }
+}
+BENCHMARK(WholeGrid)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
