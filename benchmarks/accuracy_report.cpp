@@ -98,9 +98,10 @@ int main()
     std::printf("| Exact result           |  States | Largest deviation (°C) | at                              |\n");
     std::printf("|------------------------|--------:|----------:|---------------------------------|\n");
     for (int band = 0; band < kBands; ++band) {
-        char label[32];
-        std::snprintf(label, sizeof label, "%+d to %+d °C", (band - kBands / 2) * 10, (band - kBands / 2 + 1) * 10);
-        bands.at(static_cast<std::size_t>(band)).Print(label);
+        std::array<char, 32> label{};
+        std::snprintf(
+            label.data(), label.size(), "%+d to %+d °C", (band - kBands / 2) * 10, (band - kBands / 2 + 1) * 10);
+        bands.at(static_cast<std::size_t>(band)).Print(label.data());
     }
     supercooled.Print("supercooled read-out");
     return 0;

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -45,10 +46,10 @@ BENCHMARK(Conversion);
 
 void ReadOutText(benchmark::State& run)
 {
-    const double values[] = {32.14777765981855, -20.17099616201254, -0.0000036, 57.42866963747112, -99.99968};
+    const std::array<double, 5> values{32.14777765981855, -20.17099616201254, -0.0000036, 57.42866963747112, -99.99968};
     std::size_t next = 0;
     for (auto _ : run)
-        benchmark::DoNotOptimize(dewpoint::CelsiusText(values[next++ % 5]));
+        benchmark::DoNotOptimize(dewpoint::CelsiusText(values.at(next++ % values.size())));
 }
 BENCHMARK(ReadOutText);
 

@@ -78,7 +78,7 @@ struct RatioPowers {
 double Evaluate(const InversePolynomial& p, double lnRatio, std::string_view quantity)
 {
     const Checked y(lnRatio, quantity);
-    const RatioPowers& powers = PowersOf<RatioPowers>(y);
+    const auto& powers = PowersOf<RatioPowers>(y);
     Checked t = y.Same(powers.square) * p.c2 + y * p.c1;
     t = t + y.Same(powers.cube) * p.c3;
     t = t + y.Same(powers.fourth) * p.c4;
@@ -93,7 +93,7 @@ double IceVapourPressurePaFromTempK(double tempK)
     static const double kLinear = Coefficient(1.0613868, -2);  // K⁻¹
     static const double kQuadratic = Coefficient(1.3198825, -5);  // K⁻²
     const Checked t(tempK, "PvIce");
-    const TemperaturePowers& powers = PowersOf<TemperaturePowers>(t);
+    const auto& powers = PowersOf<TemperaturePowers>(t);
     Checked lnE = t.Same(powers.inverse) * -6024.5282 + 29.32707;
     lnE = lnE + t.Same(kLinear) * t;
     lnE = lnE - t.Same(powers.square) * kQuadratic;
@@ -107,7 +107,7 @@ double WaterVapourPressurePaFromTempK(double tempK)
     static const double kLinear = Coefficient(2.711193, -2);  // K⁻¹
     static const double kQuadratic = Coefficient(1.673952, -5);  // K⁻²
     const Checked t(tempK, "PvWater");
-    const TemperaturePowers& powers = PowersOf<TemperaturePowers>(t);
+    const auto& powers = PowersOf<TemperaturePowers>(t);
     Checked lnE = t.Same(powers.inverse) * -6096.9385 + 21.2409642;
     lnE = lnE - t.Same(kLinear) * t;
     lnE = t.Same(powers.square) * kQuadratic + lnE;

@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-PictureBox::PictureBox(const QString& resourcePath, const QRect& geometry, QWidget* parent)
+#include <utility>
+
+PictureBox::PictureBox(QString resourcePath, const QRect& geometry, QWidget* parent)
     : QWidget(parent)
-    , resourcePath_(resourcePath)
+    , resourcePath_(std::move(resourcePath))
 {
     setGeometry(geometry);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -12,7 +12,7 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    PictureBox(const QString& resourcePath, const QRect& geometry, QWidget* parent);
+    PictureBox(QString resourcePath, const QRect& geometry, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
