@@ -5,14 +5,13 @@
 
 #include "engine/conversion.h"
 #include "engine/display.h"
+#include "scroll_bar_parts.h"
 #include "test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -23,21 +22,6 @@ namespace {
 
 constexpr int kEvents = 20000;
 constexpr std::mt19937::result_type kSeed = 20261208;
-
-QRect SubControl(QScrollBar* bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
 
 }  // namespace
 
@@ -98,18 +82,18 @@ void SoakTest::SendRandomEvent()
 
     switch (pick(7)) {
     case 0: {  // an arrow button
-        const QRect arrow = SubControl(bar, pick(2) ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+        const QRect arrow = ScrollBarPart(bar, pick(2) ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
         QTest::mouseClick(bar, Qt::LeftButton, modifiers, arrow.center());
         break;
     }
     case 1: {  // the trough, or the middle button anywhere on the bar
-        const QRect groove = SubControl(bar, QStyle::SC_ScrollBarGroove);
+        const QRect groove = ScrollBarPart(bar, QStyle::SC_ScrollBarGroove);
         const QPoint point(groove.left() + pick(groove.width()), groove.center().y());
         QTest::mouseClick(bar, pick(4) ? Qt::LeftButton : Qt::MiddleButton, modifiers, point);
         break;
     }
     case 2: {  // a drag of the thumb, checked after every move
-        const QPoint start = SubControl(bar, QStyle::SC_ScrollBarSlider).center();
+        const QPoint start = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(bar, Qt::LeftButton, {}, start);
         QPoint at = start;
         for (int move = pick(12); move >= 0 && sent_ < kEvents; --move, ++sent_) {
