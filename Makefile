@@ -87,6 +87,7 @@ cppcheck: setup
 	  -I . engine window tools tests benchmarks
 
 format-check: setup
+	@test -n "$(SOURCES)" || { echo "format-check: no sources listed (is git installed?)"; exit 1; }
 	@clang-format --dry-run --Werror $(SOURCES)
 
 lint: format-check cppcheck tidy

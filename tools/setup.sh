@@ -15,7 +15,7 @@ required="
 # Needed by the package, accessibility, fuzzing and static-analysis checks;
 # where a distribution lacks one, the checks that use it are skipped.
 checks="
-  dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64
+  git dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64
   dbus at-spi2-core python3 python3-pyatspi
   clang libclang-rt-dev valgrind clang-tidy clang-format cppcheck
 "
