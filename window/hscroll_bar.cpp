@@ -10,8 +10,9 @@ HScrollBar::HScrollBar(std::int16_t minimum, std::int16_t maximum, int singleSte
     setRange(minimum, maximum);
     setSingleStep(singleStep);
     setPageStep(pageStep);
-    // A scroll bar inverts Up, Page Up and the wheel so that a vertical bar
-    // scrolls a page upwards; for a value that is backwards.
+    // QScrollBar inverts its controls, right for a vertical bar over a page
+    // of text; on this horizontal value bar it would make Right, Up, Page Up
+    // and the wheel lower the value.
     setInvertedControls(false);
     setFocusPolicy(Qt::StrongFocus);
 
