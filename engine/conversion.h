@@ -30,22 +30,22 @@ inline constexpr double kIceDivisorHPa = 6.11153;
 // every field keeps its value after a call so it can be inspected.
 struct CalcState {
     double PressureGauge = 0.0;  // bar, system pressure above atmosphere (input)
-    double PressureRef = 0.0;  // bar, absolute pressure at which the sensor measures
-    double PressureAbs = 0.0;  // bar, absolute system pressure
-    double TempK = 0.0;  // K, sensor dewpoint as an absolute temperature (input)
-    double PvIce = 0.0;  // Pa, saturation vapour pressure over ice at TempK
-    double PvWater = 0.0;  // Pa, saturation vapour pressure over water at TempK
-    double PvSensor = 0.0;  // hPa, vapour pressure at the sensor, phase chosen
-    double PvOutIce = 0.0;  // hPa, PvIce carried to system pressure
-    double PvOutWater = 0.0;  // hPa, PvWater carried to system pressure
-    double PvOut = 0.0;  // hPa, vapour pressure at system pressure, phase chosen
-    double LnRatioWater = 0.0;  // ln(PvOut / 6.11213 hPa)
-    double LnRatioIce = 0.0;  // ln(PvOut / 6.11153 hPa)
-    double DewpointWarm = 0.0;  // °C, water dewpoint, polynomial for 0 °C and above
-    double DewpointCold = 0.0;  // °C, water dewpoint, polynomial for below 0 °C
+    double PressureRef = 0.0;    // bar, absolute pressure at which the sensor measures
+    double PressureAbs = 0.0;    // bar, absolute system pressure
+    double TempK = 0.0;          // K, sensor dewpoint as an absolute temperature (input)
+    double PvIce = 0.0;          // Pa, saturation vapour pressure over ice at TempK
+    double PvWater = 0.0;        // Pa, saturation vapour pressure over water at TempK
+    double PvSensor = 0.0;       // hPa, vapour pressure at the sensor, phase chosen
+    double PvOutIce = 0.0;       // hPa, PvIce carried to system pressure
+    double PvOutWater = 0.0;     // hPa, PvWater carried to system pressure
+    double PvOut = 0.0;          // hPa, vapour pressure at system pressure, phase chosen
+    double LnRatioWater = 0.0;   // ln(PvOut / 6.11213 hPa)
+    double LnRatioIce = 0.0;     // ln(PvOut / 6.11153 hPa)
+    double DewpointWarm = 0.0;   // °C, water dewpoint, polynomial for 0 °C and above
+    double DewpointCold = 0.0;   // °C, water dewpoint, polynomial for below 0 °C
     double DewpointWater = 0.0;  // °C, water dewpoint, branch chosen
     double FrostpointIce = 0.0;  // °C, frostpoint over ice
-    double DewpointOut = 0.0;  // °C, the converted dewpoint shown to the user
+    double DewpointOut = 0.0;    // °C, the converted dewpoint shown to the user
 };
 
 // Computes the pressure dewpoint from state.PressureGauge and state.TempK and

@@ -13,8 +13,8 @@ namespace dewpoint {
 // inexact results are part of normal arithmetic and are not reported.
 enum class FloatFault {
     InvalidOperation,  // a NaN result: 0/0, inf - inf, a NaN input, ...
-    DivisionByZero,  // a finite non-zero number divided by zero, or 0 to a negative power
-    Overflow,  // a result too large for a double
+    DivisionByZero,    // a finite non-zero number divided by zero, or 0 to a negative power
+    Overflow,          // a result too large for a double
 };
 
 // A floating-point fault in one step of the calculation. `quantity()` names
