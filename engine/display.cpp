@@ -95,6 +95,11 @@ std::string FormatRounded(double value, int decimals, std::string_view decimalSe
 
 constexpr std::array<int, 6> kHumidityClassLimitsC{-70, -40, -20, 3, 7, 10};
 
+Checked AbsolutePressureBar(double pressureGaugeBar)
+{
+    return Checked(pressureGaugeBar, "the absolute pressure") + kStandardAtmosphereBar;
+}
+
 }  // namespace
 
 double PressureGaugeFromScroll(std::int16_t scrollValue)
@@ -158,14 +163,12 @@ std::string FahrenheitText(double celsius, std::string_view decimalSeparator)
 
 std::string AbsoluteBarText(double pressureGaugeBar, std::string_view decimalSeparator)
 {
-    const Checked absolute = Checked(pressureGaugeBar, "the absolute pressure") + kStandardAtmosphereBar;
-    return FormatTwoDecimals(absolute.value(), decimalSeparator) + " bar(a)";
+    return FormatTwoDecimals(AbsolutePressureBar(pressureGaugeBar).value(), decimalSeparator) + " bar(a)";
 }
 
 std::string AbsolutePsiText(double pressureGaugeBar, std::string_view decimalSeparator)
 {
-    const Checked absolute = Checked(pressureGaugeBar, "the absolute pressure") + kStandardAtmosphereBar;
-    return FormatOneDecimal((absolute * kPsiPerBar).value(), decimalSeparator) + " psia";
+    return FormatOneDecimal((AbsolutePressureBar(pressureGaugeBar) * kPsiPerBar).value(), decimalSeparator) + " psia";
 }
 
 int HumidityClassIso8573(double pressureDewpointC)

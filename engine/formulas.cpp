@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 namespace dewpoint {
 
@@ -33,19 +34,15 @@ struct InversePolynomial {
 // that each power is computed once. They are the same numbers either way.
 template <typename Powers> const Powers& PowersOf(const Checked& x)
 {
-    thread_local Powers last;
-    thread_local bool valid = false;
-    if (!valid || std::bit_cast<std::uint64_t>(last.x) != std::bit_cast<std::uint64_t>(x.value())) {
-        valid = false;
-        last = Powers(x);  // may raise; then nothing is kept
-        valid = true;
-    }
-    return last;
+    // A fault raised while computing new powers leaves the last ones in place.
+    thread_local std::optional<Powers> last;
+    if (!last || std::bit_cast<std::uint64_t>(last->x) != std::bit_cast<std::uint64_t>(x.value()))
+        last = Powers(x);
+    return *last;
 }
 
 // T⁻¹, T² and ln T of a temperature in K.
 struct TemperaturePowers {
-    TemperaturePowers() = default;
     explicit TemperaturePowers(const Checked& t)
         : x(t.value())
         , inverse(Power(t, -1.0).value())
@@ -53,15 +50,14 @@ struct TemperaturePowers {
         , logarithm(NaturalLog(t).value())
     {
     }
-    double x = 0.0;
-    double inverse = 0.0;
-    double square = 0.0;
-    double logarithm = 0.0;
+    double x;
+    double inverse;
+    double square;
+    double logarithm;
 };
 
 // y², y³ and y⁴ of an ln ratio.
 struct RatioPowers {
-    RatioPowers() = default;
     explicit RatioPowers(const Checked& y)
         : x(y.value())
         , square(Power(y, 2.0).value())
@@ -69,10 +65,10 @@ struct RatioPowers {
         , fourth(Power(y, 4.0).value())
     {
     }
-    double x = 0.0;
-    double square = 0.0;
-    double cube = 0.0;
-    double fourth = 0.0;
+    double x;
+    double square;
+    double cube;
+    double fourth;
 };
 
 double Evaluate(const InversePolynomial& p, double lnRatio, std::string_view quantity)
@@ -90,7 +86,7 @@ double Evaluate(const InversePolynomial& p, double lnRatio, std::string_view qua
 double IceVapourPressurePaFromTempK(double tempK)
 {
     // ln(e/Pa) = -6024.5282 K·T⁻¹ + 29.32707 + 1.0613868e-2 K⁻¹·T - 1.3198825e-5 K⁻²·T² - 0.49382577·ln(T/K)
-    static const double kLinear = Coefficient(1.0613868, -2);  // K⁻¹
+    static const double kLinear = Coefficient(1.0613868, -2);     // K⁻¹
     static const double kQuadratic = Coefficient(1.3198825, -5);  // K⁻²
     const Checked t(tempK, "PvIce");
     const auto& powers = PowersOf<TemperaturePowers>(t);
@@ -104,7 +100,7 @@ double IceVapourPressurePaFromTempK(double tempK)
 double WaterVapourPressurePaFromTempK(double tempK)
 {
     // ln(e/Pa) = -6096.9385 K·T⁻¹ + 21.2409642 - 2.711193e-2 K⁻¹·T + 1.673952e-5 K⁻²·T² + 2.433502·ln(T/K)
-    static const double kLinear = Coefficient(2.711193, -2);  // K⁻¹
+    static const double kLinear = Coefficient(2.711193, -2);     // K⁻¹
     static const double kQuadratic = Coefficient(1.673952, -5);  // K⁻²
     const Checked t(tempK, "PvWater");
     const auto& powers = PowersOf<TemperaturePowers>(t);

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <initializer_list>
+
 namespace {
 
 const QColor kDarkBlue(0, 0, 192);
@@ -154,7 +156,7 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     }
     Option1[0]->setChecked(true);
 
-    HScroll1->setQuantityScale(0, 10);  // bar
+    HScroll1->setQuantityScale(0, 10);     // bar
     HScroll2->setQuantityScale(1000, 10);  // °C
     Label1[2]->setBuddy(HScroll1);
     Label1[0]->setBuddy(HScroll2);
@@ -162,9 +164,7 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     HScroll1->setAccessibleName(Label1[2]->text());
     HScroll2->setAccessibleName(Label1[0]->text());
     Text2->setAccessibleName(Label1[3]->text());
-    for (QWidget* decoration : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Image2),
-             static_cast<QWidget*>(Image3), static_cast<QWidget*>(Image5), static_cast<QWidget*>(Line1),
-             static_cast<QWidget*>(Line2), static_cast<QWidget*>(Line4)})
+    for (QWidget* decoration : std::initializer_list<QWidget*>{Image1, Image2, Image3, Image5, Line1, Line2, Line4})
         MarkDecorative(decoration);
 
     setTabOrder(HScroll1, HScroll2);
@@ -258,8 +258,7 @@ void Form1::DescribePressure()
     const QString tip = tr("Absolute pressure: %1 = %2")
                             .arg(Text(dewpoint::AbsoluteBarText(state_.PressureGauge, separator)),
                                 Text(dewpoint::AbsolutePsiText(state_.PressureGauge, separator)));
-    for (QWidget* widget :
-        {static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4)})
+    for (QWidget* widget : std::initializer_list<QWidget*>{HScroll1, Label2, Label4})
         widget->setToolTip(tip);
 }
 
