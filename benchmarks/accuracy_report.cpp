@@ -7,9 +7,8 @@
 // deviation of the read-out from it is printed per 10 °C band of the exact
 // result; results given as a dewpoint over supercooled water, which the
 // exact inversion gives as a frostpoint, are listed apart.
-#include "engine/conversion.h"
-#include "engine/display.h"
 #include "engine/formulas.h"
+#include "engine/grid.h"
 
 #include <algorithm>
 #include <array>
@@ -38,18 +37,14 @@ double Invert(double (*pressurePa)(double), double targetPa, double lowC, double
 struct Worst {
     long states = 0;
     double deviation = 0.0;  // read-out minus exact, °C
-    int pressure = 0;
-    int sensor = 0;
-    bool atmosphere = true;
+    dewpoint::GridPoint at;
 
-    void Add(double difference, int pressureScroll, int sensorScroll, bool atmosphereSelected)
+    void Add(double difference, const dewpoint::GridPoint& point)
     {
         ++states;
         if (std::fabs(difference) > std::fabs(deviation)) {
             deviation = difference;
-            pressure = pressureScroll;
-            sensor = sensorScroll;
-            atmosphere = atmosphereSelected;
+            at = point;
         }
     }
 
@@ -58,7 +53,8 @@ struct Worst {
         if (states == 0)
             return;
         std::printf("| %-22s | %7ld | %+9.4f | %5.1f bar, %6.1f °C, %-10s |\n", label, states, deviation,
-            pressure * 0.1, (sensor - 1000) * 0.1, atmosphere ? "atmosphere" : "in line");
+            dewpoint::PressureGaugeFromScroll(at.pressureScroll), dewpoint::SensorCelsiusFromScroll(at.sensorScroll),
+            at.atmosphere ? "atmosphere" : "in line");
     }
 };
 
@@ -71,29 +67,21 @@ int main()
     Worst supercooled;
     const double waterAtZeroHPa = dewpoint::WaterVapourPressurePaFromTempK(kKelvinOffset) / 100;
 
-    for (int pressure = 0; pressure <= 400; ++pressure) {
-        for (int sensor = 0; sensor <= 1200; ++sensor) {
-            for (const bool atmosphere : {true, false}) {
-                dewpoint::CalcState state;
-                state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
-                state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(sensor));
-                dewpoint::CalculateDewpoint(state, atmosphere);
-
-                const double targetPa = state.PvOut * 100;
-                const double exact = state.PvOut >= waterAtZeroHPa
-                    ? Invert(dewpoint::WaterVapourPressurePaFromTempK, targetPa, 0.0, 130.0)
-                    : Invert(dewpoint::IceVapourPressurePaFromTempK, targetPa, -130.0, 0.1);
-                const double difference = state.DewpointOut - exact;
-                if (state.DewpointOut == state.DewpointCold && state.DewpointOut < 0.0) {
-                    supercooled.Add(difference, pressure, sensor, atmosphere);
-                } else {
-                    // -100 °C itself counts with the band above it.
-                    const int band = std::clamp(static_cast<int>(std::floor(exact / 10.0)) + kBands / 2, 0, kBands - 1);
-                    bands.at(static_cast<std::size_t>(band)).Add(difference, pressure, sensor, atmosphere);
-                }
-            }
+    dewpoint::ForEachGridPoint([&](const dewpoint::GridPoint& point) {
+        const dewpoint::CalcState state = dewpoint::ConvertAtGridPoint(point);
+        const double targetPa = state.PvOut * 100;
+        const double exact = state.PvOut >= waterAtZeroHPa
+            ? Invert(dewpoint::WaterVapourPressurePaFromTempK, targetPa, 0.0, 130.0)
+            : Invert(dewpoint::IceVapourPressurePaFromTempK, targetPa, -130.0, 0.1);
+        const double difference = state.DewpointOut - exact;
+        if (state.DewpointOut == state.DewpointCold && state.DewpointOut < 0.0) {
+            supercooled.Add(difference, point);
+        } else {
+            // -100 °C itself counts with the band above it.
+            const int band = std::clamp(static_cast<int>(std::floor(exact / 10.0)) + kBands / 2, 0, kBands - 1);
+            bands.at(static_cast<std::size_t>(band)).Add(difference, point);
         }
-    }
+    });
 
     std::printf("| Exact result           |  States | Largest deviation (°C) | at                              |\n");
     std::printf("|------------------------|--------:|----------:|---------------------------------|\n");

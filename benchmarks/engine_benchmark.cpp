@@ -2,6 +2,7 @@
 // together, and every state the window can reach.
 #include "engine/conversion.h"
 #include "engine/display.h"
+#include "engine/grid.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,8 +22,8 @@ struct Inputs {
 std::vector<Inputs> SampleInputs()
 {
     std::vector<Inputs> inputs;
-    for (int pressure = 0; pressure <= 400; pressure += 37)
-        for (int sensor = 0; sensor <= 1200; sensor += 53)
+    for (int pressure = dewpoint::kPressureScrollMin; pressure <= dewpoint::kPressureScrollMax; pressure += 37)
+        for (int sensor = dewpoint::kSensorScrollMin; sensor <= dewpoint::kSensorScrollMax; sensor += 53)
             for (const bool atmosphere : {true, false})
                 inputs.push_back({dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure)),
                     dewpoint::TempKFromScroll(static_cast<std::int16_t>(sensor)), atmosphere});
@@ -61,15 +62,8 @@ BENCHMARK(ReadOutText);
 void WholeGrid(benchmark::State& run)
 {
     for (auto _ : run) {
-        dewpoint::CalcState state;
-        for (int pressure = 0; pressure <= 400; ++pressure)
-            for (int sensor = 0; sensor <= 1200; ++sensor)
-                for (const bool atmosphere : {true, false}) {
-                    state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
-                    state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(sensor));
-                    dewpoint::CalculateDewpoint(state, atmosphere);
-                    benchmark::DoNotOptimize(state.DewpointOut);
-                }
+        dewpoint::ForEachGridPoint(
+            [](const dewpoint::GridPoint& point) { benchmark::DoNotOptimize(dewpoint::ConvertAtGridPoint(point)); });
     }
 }
 BENCHMARK(WholeGrid)->Unit(benchmark::kMillisecond);

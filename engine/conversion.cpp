@@ -16,8 +16,10 @@ void CalculateDewpoint(CalcState& s, bool atmosphereSelected)
     s.PressureAbs = (Checked(s.PressureGauge, "PressureAbs") + kStandardAtmosphereBar).value();
     s.PressureRef = atmosphereSelected ? kStandardAtmosphereBar : s.PressureAbs;
 
-    s.PvIce = IceVapourPressurePaFromTempK(s.TempK);
-    s.PvWater = WaterVapourPressurePaFromTempK(s.TempK);
+    // Both formulas take the same powers of the temperature, formed once.
+    const TemperaturePowers temperature = TemperaturePowersOf(s.TempK, "PvIce");
+    s.PvIce = IceVapourPressurePa(temperature);
+    s.PvWater = WaterVapourPressurePa(temperature);
 
     // Below 0 °C the sensor reading is a frostpoint; exactly at the threshold it is a dewpoint.
     const double sensorPa = s.PvIce < kIceThresholdPa ? s.PvIce : s.PvWater;
@@ -31,8 +33,9 @@ void CalculateDewpoint(CalcState& s, bool atmosphereSelected)
     s.LnRatioWater = NaturalLog(Checked(s.PvOut, "LnRatioWater") / kWaterDivisorHPa).value();
     s.LnRatioIce = NaturalLog(Checked(s.PvOut, "LnRatioIce") / kIceDivisorHPa).value();
 
-    s.DewpointWarm = WarmDewpointCFromLnRatio(s.LnRatioWater);
-    s.DewpointCold = ColdDewpointCFromLnRatio(s.LnRatioWater);
+    const RatioPowers water = RatioPowersOf(s.LnRatioWater, "DewpointWarm");
+    s.DewpointWarm = WarmDewpointC(water);
+    s.DewpointCold = ColdDewpointC(water);
     s.DewpointWater = s.LnRatioWater < 0.0 ? s.DewpointCold : s.DewpointWarm;
     s.FrostpointIce = FrostpointCFromLnRatio(s.LnRatioIce);
 

@@ -2,27 +2,18 @@
 
 #include "checked_math.h"
 #include "conversion.h"
-#include "faults.h"
+#include "grid.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace dewpoint {
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
-
-std::int16_t Subtract16(std::int16_t left, std::int16_t right)
-{
-    const int difference = left - right;
-    if (difference < std::numeric_limits<std::int16_t>::min() || difference > std::numeric_limits<std::int16_t>::max())
-        throw IntegerOverflow(left, right, "-");
-    return static_cast<std::int16_t>(difference);
-}
 
 // Adds one to a string of decimal digits.
 void Increment(std::string& digits)
@@ -101,21 +92,6 @@ Checked AbsolutePressureBar(double pressureGaugeBar)
 }
 
 }  // namespace
-
-double PressureGaugeFromScroll(std::int16_t scrollValue)
-{
-    return scrollValue * 0.1;
-}
-
-double SensorCelsiusFromScroll(std::int16_t scrollValue)
-{
-    return Subtract16(scrollValue, 1000) * 0.1;
-}
-
-double TempKFromScroll(std::int16_t scrollValue)
-{
-    return Subtract16(scrollValue, 1000) * 0.1 + 273.15;
-}
 
 std::string FormatOneDecimal(double value, std::string_view decimalSeparator)
 {

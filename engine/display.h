@@ -1,5 +1,5 @@
-// Scroll-bar scaling and the texts the window shows: a number in a fixed
-// pattern followed by a unit. All texts are UTF-8.
+// The texts the window shows: a number in a fixed pattern followed by a
+// unit. All texts are UTF-8.
 #pragma once
 
 #include <cstdint>
@@ -9,16 +9,6 @@
 namespace dewpoint {
 
 inline constexpr double kPsiPerBar = 14.5;
-
-// Gauge pressure in bar from the pressure scroll bar: value × 0.1.
-double PressureGaugeFromScroll(std::int16_t scrollValue);
-
-// Sensor dewpoint in °C from the sensor scroll bar: (value − 1000) × 0.1, the
-// subtraction in checked 16-bit arithmetic (IntegerOverflow at −31769 or less).
-double SensorCelsiusFromScroll(std::int16_t scrollValue);
-
-// The same sensor dewpoint as an absolute temperature in K: (value − 1000) × 0.1 + 273.15.
-double TempKFromScroll(std::int16_t scrollValue);
 
 // The pattern "#0.0": at least one digit before the separator, exactly one
 // after it, no grouping, a leading minus for negative values, halves rounded

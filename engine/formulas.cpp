@@ -2,10 +2,6 @@
 
 #include "checked_math.h"
 
-#include <bit>
-#include <cstdint>
-#include <optional>
-
 namespace dewpoint {
 
 namespace {
@@ -28,68 +24,53 @@ struct InversePolynomial {
     double c4;
 };
 
-// The powers of one argument that a formula needs. The ice and the water
-// formula run one after the other at the same temperature, and the two water
-// polynomials at the same ln ratio; the last argument's powers are kept so
-// that each power is computed once. They are the same numbers either way.
-template <typename Powers> const Powers& PowersOf(const Checked& x)
+double Evaluate(const InversePolynomial& p, const RatioPowers& powers, std::string_view quantity)
 {
-    // A fault raised while computing new powers leaves the last ones in place.
-    thread_local std::optional<Powers> last;
-    if (!last || std::bit_cast<std::uint64_t>(last->x) != std::bit_cast<std::uint64_t>(x.value()))
-        last = Powers(x);
-    return *last;
-}
-
-// T⁻¹, T² and ln T of a temperature in K.
-struct TemperaturePowers {
-    explicit TemperaturePowers(const Checked& t)
-        : x(t.value())
-        , inverse(Power(t, -1.0).value())
-        , square(Power(t, 2.0).value())
-        , logarithm(NaturalLog(t).value())
-    {
-    }
-    double x;
-    double inverse;
-    double square;
-    double logarithm;
-};
-
-// y², y³ and y⁴ of an ln ratio.
-struct RatioPowers {
-    explicit RatioPowers(const Checked& y)
-        : x(y.value())
-        , square(Power(y, 2.0).value())
-        , cube(Power(y, 3.0).value())
-        , fourth(Power(y, 4.0).value())
-    {
-    }
-    double x;
-    double square;
-    double cube;
-    double fourth;
-};
-
-double Evaluate(const InversePolynomial& p, double lnRatio, std::string_view quantity)
-{
-    const Checked y(lnRatio, quantity);
-    const auto& powers = PowersOf<RatioPowers>(y);
+    const Checked y(powers.y, quantity);
     Checked t = y.Same(powers.square) * p.c2 + y * p.c1;
     t = t + y.Same(powers.cube) * p.c3;
     t = t + y.Same(powers.fourth) * p.c4;
     return t.value();
 }
 
+const InversePolynomial& Warm()
+{
+    // t/°C = 13.715·y + 8.4262e-1·y² + 1.9048e-2·y³ + 7.8158e-4·y⁴
+    static const InversePolynomial polynomial{
+        13.715, Coefficient(8.4262, -1), Coefficient(1.9048, -2), Coefficient(7.8158, -4)};
+    return polynomial;
+}
+
+const InversePolynomial& Cold()
+{
+    // t/°C = 13.7204·y + 7.36631e-1·y² + 3.32136e-2·y³ + 7.78591e-4·y⁴
+    static const InversePolynomial polynomial{
+        13.7204, Coefficient(7.36631, -1), Coefficient(3.32136, -2), Coefficient(7.78591, -4)};
+    return polynomial;
+}
+
+const InversePolynomial& Ice()
+{
+    // t/°C = 12.1197·y + 5.25112e-1·y² + 1.92206e-2·y³ + 3.8403e-4·y⁴
+    static const InversePolynomial polynomial{
+        12.1197, Coefficient(5.25112, -1), Coefficient(1.92206, -2), Coefficient(3.8403, -4)};
+    return polynomial;
+}
+
 }  // namespace
 
-double IceVapourPressurePaFromTempK(double tempK)
+TemperaturePowers TemperaturePowersOf(double tempK, std::string_view quantity)
+{
+    const Checked t(tempK, quantity);
+    return {tempK, Power(t, -1.0).value(), Power(t, 2.0).value(), NaturalLog(t).value()};
+}
+
+double IceVapourPressurePa(const TemperaturePowers& powers)
 {
     // ln(e/Pa) = -6024.5282 K·T⁻¹ + 29.32707 + 1.0613868e-2 K⁻¹·T - 1.3198825e-5 K⁻²·T² - 0.49382577·ln(T/K)
     static const double kLinear = Coefficient(1.0613868, -2);     // K⁻¹
     static const double kQuadratic = Coefficient(1.3198825, -5);  // K⁻²
-    const Checked t(tempK, "PvIce");
-    const auto& powers = PowersOf<TemperaturePowers>(t);
+    const Checked t(powers.tempK, "PvIce");
     Checked lnE = t.Same(powers.inverse) * -6024.5282 + 29.32707;
     lnE = lnE + t.Same(kLinear) * t;
     lnE = lnE - t.Same(powers.square) * kQuadratic;
@@ -97,13 +78,12 @@ double IceVapourPressurePaFromTempK(double tempK)
     return NaturalExp(lnE).value();
 }
 
-double WaterVapourPressurePaFromTempK(double tempK)
+double WaterVapourPressurePa(const TemperaturePowers& powers)
 {
     // ln(e/Pa) = -6096.9385 K·T⁻¹ + 21.2409642 - 2.711193e-2 K⁻¹·T + 1.673952e-5 K⁻²·T² + 2.433502·ln(T/K)
     static const double kLinear = Coefficient(2.711193, -2);     // K⁻¹
     static const double kQuadratic = Coefficient(1.673952, -5);  // K⁻²
-    const Checked t(tempK, "PvWater");
-    const auto& powers = PowersOf<TemperaturePowers>(t);
+    const Checked t(powers.tempK, "PvWater");
     Checked lnE = t.Same(powers.inverse) * -6096.9385 + 21.2409642;
     lnE = lnE - t.Same(kLinear) * t;
     lnE = t.Same(powers.square) * kQuadratic + lnE;
@@ -111,28 +91,50 @@ double WaterVapourPressurePaFromTempK(double tempK)
     return NaturalExp(lnE).value();
 }
 
+double IceVapourPressurePaFromTempK(double tempK)
+{
+    return IceVapourPressurePa(TemperaturePowersOf(tempK, "PvIce"));
+}
+
+double WaterVapourPressurePaFromTempK(double tempK)
+{
+    return WaterVapourPressurePa(TemperaturePowersOf(tempK, "PvWater"));
+}
+
+RatioPowers RatioPowersOf(double lnRatio, std::string_view quantity)
+{
+    const Checked y(lnRatio, quantity);
+    return {lnRatio, Power(y, 2.0).value(), Power(y, 3.0).value(), Power(y, 4.0).value()};
+}
+
+double WarmDewpointC(const RatioPowers& y)
+{
+    return Evaluate(Warm(), y, "DewpointWarm");
+}
+
+double ColdDewpointC(const RatioPowers& y)
+{
+    return Evaluate(Cold(), y, "DewpointCold");
+}
+
+double FrostpointC(const RatioPowers& y)
+{
+    return Evaluate(Ice(), y, "FrostpointIce");
+}
+
 double WarmDewpointCFromLnRatio(double lnRatio)
 {
-    // t/°C = 13.715·y + 8.4262e-1·y² + 1.9048e-2·y³ + 7.8158e-4·y⁴
-    static const InversePolynomial kWarm{
-        13.715, Coefficient(8.4262, -1), Coefficient(1.9048, -2), Coefficient(7.8158, -4)};
-    return Evaluate(kWarm, lnRatio, "DewpointWarm");
+    return WarmDewpointC(RatioPowersOf(lnRatio, "DewpointWarm"));
 }
 
 double ColdDewpointCFromLnRatio(double lnRatio)
 {
-    // t/°C = 13.7204·y + 7.36631e-1·y² + 3.32136e-2·y³ + 7.78591e-4·y⁴
-    static const InversePolynomial kCold{
-        13.7204, Coefficient(7.36631, -1), Coefficient(3.32136, -2), Coefficient(7.78591, -4)};
-    return Evaluate(kCold, lnRatio, "DewpointCold");
+    return ColdDewpointC(RatioPowersOf(lnRatio, "DewpointCold"));
 }
 
 double FrostpointCFromLnRatio(double lnRatio)
 {
-    // t/°C = 12.1197·y + 5.25112e-1·y² + 1.92206e-2·y³ + 3.8403e-4·y⁴
-    static const InversePolynomial kIce{
-        12.1197, Coefficient(5.25112, -1), Coefficient(1.92206, -2), Coefficient(3.8403, -4)};
-    return Evaluate(kIce, lnRatio, "FrostpointIce");
+    return FrostpointC(RatioPowersOf(lnRatio, "FrostpointIce"));
 }
 
 }  // namespace dewpoint

@@ -1,6 +1,7 @@
 #include "engine/display.h"
 
 #include "engine/faults.h"
+#include "engine/grid.h"
 
 #include <gtest/gtest.h>
 

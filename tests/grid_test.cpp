@@ -1,6 +1,6 @@
 // Properties of every state the window can reach: 401 pressure positions
 // × 1201 sensor positions × 2 sensor placements.
-#include "engine/conversion.h"
+#include "engine/grid.h"
 
 #include "engine/display.h"
 #include "test_support.h"
@@ -9,37 +9,29 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace dewpoint {
 namespace {
 
 using testing::Convert;
 
-constexpr int kPressureSteps = 400;
-constexpr int kDewpointSteps = 1200;
-
-template <typename Visit> void ForEachState(Visit visit)
-{
-    for (int pressure = 0; pressure <= kPressureSteps; ++pressure)
-        for (int dewpoint = 0; dewpoint <= kDewpointSteps; ++dewpoint)
-            for (const bool atmosphere : {true, false})
-                visit(static_cast<std::int16_t>(pressure), static_cast<std::int16_t>(dewpoint), atmosphere);
-}
-
 TEST(Grid, NoStateFaultsAndResultsStayInRange)
 {
     double lowest = std::numeric_limits<double>::infinity();
     double highest = -std::numeric_limits<double>::infinity();
     int faults = 0;
-    ForEachState([&](std::int16_t pressure, std::int16_t dewpoint, bool atmosphere) {
+    ForEachGridPoint([&](const GridPoint& point) {
         try {
-            const double out = Convert(pressure, dewpoint, atmosphere).DewpointOut;
+            const double out = ConvertAtGridPoint(point).DewpointOut;
             lowest = std::fmin(lowest, out);
             highest = std::fmax(highest, out);
         } catch (const std::exception& error) {
             if (++faults <= 5)
-                ADD_FAILURE() << pressure << ", " << dewpoint << ", " << atmosphere << ": " << error.what();
+                ADD_FAILURE() << point.pressureScroll << ", " << point.sensorScroll << ", " << point.atmosphere << ": "
+                              << error.what();
         }
     });
     EXPECT_EQ(faults, 0);
@@ -50,12 +42,12 @@ TEST(Grid, NoStateFaultsAndResultsStayInRange)
 TEST(Grid, SensorAtSystemPressureRepeatsItsReading)
 {
     int mismatches = 0;
-    ForEachState([&](std::int16_t pressure, std::int16_t dewpoint, bool atmosphere) {
-        if (atmosphere)
+    ForEachGridPoint([&](const GridPoint& point) {
+        if (point.atmosphere)
             return;
-        const std::string readOut = CelsiusText(Convert(pressure, dewpoint, false).DewpointOut);
-        if (readOut != SensorDewpointText(dewpoint) && ++mismatches <= 5)
-            ADD_FAILURE() << pressure << ", " << dewpoint << ": " << readOut;
+        const std::string readOut = CelsiusText(ConvertAtGridPoint(point).DewpointOut);
+        if (readOut != SensorDewpointText(point.sensorScroll) && ++mismatches <= 5)
+            ADD_FAILURE() << point.pressureScroll << ", " << point.sensorScroll << ": " << readOut;
     });
     EXPECT_EQ(mismatches, 0);
 }
@@ -67,9 +59,9 @@ TEST(Grid, AtmosphereReadingRisesWithPressure)
 {
     double coldestSupercooled = 0.0;
     double largestStepBack = 0.0;
-    for (int pressure = 1; pressure <= kPressureSteps; ++pressure) {
+    for (int pressure = 1; pressure <= kPressureScrollMax; ++pressure) {
         double previous = -std::numeric_limits<double>::infinity();
-        for (int dewpoint = 0; dewpoint <= kDewpointSteps; ++dewpoint) {
+        for (int dewpoint = kSensorScrollMin; dewpoint <= kSensorScrollMax; ++dewpoint) {
             const CalcState s = Convert(static_cast<std::int16_t>(pressure), static_cast<std::int16_t>(dewpoint), true);
             ASSERT_GT(s.DewpointOut, SensorCelsiusFromScroll(static_cast<std::int16_t>(dewpoint)))
                 << pressure << ", " << dewpoint;
@@ -83,6 +75,28 @@ TEST(Grid, AtmosphereReadingRisesWithPressure)
     EXPECT_LT(coldestSupercooled, -5.5);
     EXPECT_GT(largestStepBack, 0.2);
     EXPECT_LT(largestStepBack, 0.5);
+}
+
+// Every position reads back as itself, and a value is taken as a position
+// only within 1e-9 of it and inside the bar's range.
+TEST(Grid, ValuesFindTheirScrollPositions)
+{
+    for (int scroll = kPressureScrollMin; scroll <= kPressureScrollMax; ++scroll)
+        ASSERT_EQ(PressureScrollAt(PressureGaugeFromScroll(static_cast<std::int16_t>(scroll))), scroll);
+    for (int scroll = kSensorScrollMin; scroll <= kSensorScrollMax; ++scroll)
+        ASSERT_EQ(SensorScrollAt(SensorCelsiusFromScroll(static_cast<std::int16_t>(scroll))), scroll);
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, std::optional<std::int16_t>> pressures[]
+        = {{7.0 + 9e-10, 70}, {7.0 - 9e-10, 70}, {7.0 + 2e-9, std::nullopt}, {7.05, std::nullopt}, {-1e-10, 0},
+            {-0.05, std::nullopt}, {40.0 + 1e-10, 400}, {40.1, std::nullopt}, {nan, std::nullopt}};
+    for (const auto& [bar, scroll] : pressures)
+        EXPECT_EQ(PressureScrollAt(bar), scroll) << bar;
+    const std::pair<double, std::optional<std::int16_t>> sensors[] = {{233.15 - 273.15, 600},
+        {(-40.0 - 32.0) / 1.8, 600}, {-100.0 - 1e-10, 0}, {-100.1, std::nullopt}, {20.0, 1200}, {20.1, std::nullopt},
+        {-0.04, std::nullopt}, {std::numeric_limits<double>::infinity(), std::nullopt}};
+    for (const auto& [celsius, scroll] : sensors)
+        EXPECT_EQ(SensorScrollAt(celsius), scroll) << celsius;
 }
 
 }  // namespace

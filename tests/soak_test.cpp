@@ -5,6 +5,7 @@
 
 #include "engine/conversion.h"
 #include "engine/display.h"
+#include "engine/grid.h"
 #include "scroll_bar_parts.h"
 #include "test_support.h"
 
@@ -53,10 +54,7 @@ QString SoakTest::Inconsistency() const
     const auto sensor = static_cast<std::int16_t>(bars_[1]->value());
     if (options_[0]->isChecked() == options_[1]->isChecked())
         return QStringLiteral("both or neither option selected");
-    dewpoint::CalcState expected;
-    expected.PressureGauge = dewpoint::PressureGaugeFromScroll(pressure);
-    expected.TempK = dewpoint::TempKFromScroll(sensor);
-    dewpoint::CalculateDewpoint(expected, options_[0]->isChecked());
+    const dewpoint::CalcState expected = dewpoint::ConvertAtGridPoint({pressure, sensor, options_[0]->isChecked()});
 
     const auto text = [](const std::string& utf8) { return QString::fromStdString(utf8); };
     if (label2_->text() != text(dewpoint::BarText(expected.PressureGauge)))

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/conversion.h"
-#include "engine/display.h"
+#include "engine/grid.h"
 
 #include <array>
 #include <bit>
@@ -15,11 +15,7 @@ namespace dewpoint::testing {
 // One conversion from scroll-bar positions, as the window performs it.
 inline CalcState Convert(std::int16_t pressureScroll, std::int16_t dewpointScroll, bool atmosphere)
 {
-    CalcState state;
-    state.PressureGauge = PressureGaugeFromScroll(pressureScroll);
-    state.TempK = TempKFromScroll(dewpointScroll);
-    CalculateDewpoint(state, atmosphere);
-    return state;
+    return ConvertAtGridPoint({pressureScroll, dewpointScroll, atmosphere});
 }
 
 // The seventeen fields of the calculation state, in their order.

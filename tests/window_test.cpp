@@ -5,6 +5,7 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 #include "engine/faults.h"
+#include "engine/grid.h"
 #include "scroll_bar_parts.h"
 
 #include <QApplication>
@@ -604,12 +605,12 @@ void WindowTest::everyTextFits()
     }
 
     for (const char* separator : {".", ","}) {
-        for (int value = 0; value <= 400; ++value) {
+        for (int value = dewpoint::kPressureScrollMin; value <= dewpoint::kPressureScrollMax; ++value) {
             const double bar = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(value));
             QVERIFY(fits(control<QLabel>("Label2"), QString::fromStdString(dewpoint::BarText(bar, separator)), 64));
             QVERIFY(fits(control<QLabel>("Label4"), QString::fromStdString(dewpoint::PsiText(bar)), 64));
         }
-        for (int value = 0; value <= 1200; ++value)
+        for (int value = dewpoint::kSensorScrollMin; value <= dewpoint::kSensorScrollMax; ++value)
             QVERIFY(fits(control<QLabel>("Label3"),
                 QString::fromStdString(dewpoint::SensorDewpointText(static_cast<std::int16_t>(value), separator)), 58));
     }
@@ -624,15 +625,10 @@ void WindowTest::everyTextFits()
     const int textWidth = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).width()
         - margins.left() - margins.right() - 2 * 2;
     QSet<QString> possibleReadOuts;
-    for (int pressure = 0; pressure <= 400; ++pressure)
-        for (int dewpoint = 0; dewpoint <= 1200; ++dewpoint)
-            for (const bool atmosphere : {true, false}) {
-                dewpoint::CalcState state;
-                state.PressureGauge = dewpoint::PressureGaugeFromScroll(static_cast<std::int16_t>(pressure));
-                state.TempK = dewpoint::TempKFromScroll(static_cast<std::int16_t>(dewpoint));
-                dewpoint::CalculateDewpoint(state, atmosphere);
-                possibleReadOuts.insert(QString::fromStdString(dewpoint::CelsiusText(state.DewpointOut)));
-            }
+    dewpoint::ForEachGridPoint([&possibleReadOuts](const dewpoint::GridPoint& point) {
+        possibleReadOuts.insert(
+            QString::fromStdString(dewpoint::CelsiusText(dewpoint::ConvertAtGridPoint(point).DewpointOut)));
+    });
     QVERIFY(possibleReadOuts.contains(Degrees("-100.0")));
     for (const QString& text : possibleReadOuts) {
         QVERIFY(fits(edit, text, textWidth));

@@ -7,6 +7,7 @@
 #include "picture_box.h"
 
 #include "engine/display.h"
+#include "engine/grid.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -131,10 +132,11 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     Text2->setContextMenuPolicy(Qt::NoContextMenu);
     SetTextColour(Text2, kDarkBlue);
 
-    HScroll1 = new HScrollBar(0, 400, 1, 10, this);  // 0.1 bar per arrow step, 1 bar per page
+    HScroll1 = new HScrollBar(dewpoint::kPressureScrollMin, dewpoint::kPressureScrollMax, 1,
+        dewpoint::kScrollStepsPerUnit, this);  // 0.1 bar per arrow step, 1 bar per page
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setGeometry(45, 33, 391, 19);
-    HScroll2 = new HScrollBar(0, 1200, 1, 1, this);  // 0.1 °C per step
+    HScroll2 = new HScrollBar(dewpoint::kSensorScrollMin, dewpoint::kSensorScrollMax, 1, 1, this);  // 0.1 °C per step
     HScroll2->setObjectName(QStringLiteral("HScroll2"));
     HScroll2->setGeometry(48, 258, 277, 19);
 
@@ -156,8 +158,8 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     }
     Option1[0]->setChecked(true);
 
-    HScroll1->setQuantityScale(0, 10);     // bar
-    HScroll2->setQuantityScale(1000, 10);  // °C
+    HScroll1->setQuantityScale(0, dewpoint::kScrollStepsPerUnit);                            // bar
+    HScroll2->setQuantityScale(dewpoint::kSensorScrollZero, dewpoint::kScrollStepsPerUnit);  // °C
     Label1[2]->setBuddy(HScroll1);
     Label1[0]->setBuddy(HScroll2);
     Label1[3]->setBuddy(Text2);

@@ -6,6 +6,7 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 #include "engine/faults.h"
+#include "engine/grid.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
