@@ -1,0 +1,244 @@
+#include "quantity.h"
+
+#include "engine/display.h"
+#include "engine/grid.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace dewpoint::cli {
+
+namespace {
+
+constexpr double kPaPerPsi = 6894.757293168;  // exact, from the international pound and inch
+constexpr double kPaPerBar = 100000.0;
+constexpr double kCelsiusToKelvin = 273.15;
+constexpr double kSlack = 1e-9;  // a unit conversion that lands this close to an end is inside
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+struct Number {
+    ReadValue read;
+    std::string_view rest;  // what follows the number
+};
+
+// A finite decimal number at the start of `text`, read with from_chars in
+// the C locale's notation once a decimal comma has been turned into a point.
+std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separators)
+{
+    // The number's own characters: sign, digits, one separator, exponent.
+    std::size_t length = 0;
+    char separator = '\0';
+    while (length < text.size()) {
+        const char c = text[length];
+        const bool sign = (c == '-' || c == '+') && (length == 0 || text[length - 1] == 'e' || text[length - 1] == 'E');
+        const bool exponent = (c == 'e' || c == 'E') && length > 0;
+        if ((c == '.' || c == ',') && separator == '\0') {
+            if (!(c == '.' ? separators.point : separators.comma))
+                return std::nullopt;
+            separator = c;
+        } else if (!(c >= '0' && c <= '9') && !sign && !exponent) {
+            break;
+        }
+        ++length;
+    }
+    std::array<char, 64> buffer{};
+    std::string_view digits = text.substr(0, length);
+    if (digits.empty() || digits.size() >= buffer.size())
+        return std::nullopt;
+    if (digits.front() == '+')
+        digits.remove_prefix(1);
+    std::size_t i = 0;
+    for (const char c : digits)
+        buffer.at(i++) = c == ',' ? '.' : c;
+
+    double value = 0.0;
+    const auto [end, status] = std::from_chars(buffer.data(), buffer.data() + i, value);
+    // A number must end where its characters end ("1e" is not one), and be finite.
+    if (status != std::errc() || end != buffer.data() + i || !std::isfinite(value))
+        return std::nullopt;
+    return Number{{value, separator}, Trimmed(text.substr(length))};
+}
+
+template <typename Unit> struct UnitName {
+    std::string_view name;
+    Unit unit;
+};
+
+constexpr std::array<UnitName<PressureUnit>, 6> kPressureUnits{{{"bar", PressureUnit::Bar}, {"barg", PressureUnit::Bar},
+    {"psi", PressureUnit::Psi}, {"psig", PressureUnit::Psi}, {"kPa", PressureUnit::KPa}, {"MPa", PressureUnit::MPa}}};
+constexpr std::array<UnitName<TemperatureUnit>, 5> kTemperatureUnits{
+    {{"C", TemperatureUnit::Celsius}, {"\u00B0C", TemperatureUnit::Celsius}, {"F", TemperatureUnit::Fahrenheit},
+        {"\u00B0F", TemperatureUnit::Fahrenheit}, {"K", TemperatureUnit::Kelvin}}};
+
+template <typename Unit, std::size_t N>
+std::optional<Unit> Named(const std::array<UnitName<Unit>, N>& units, std::string_view name)
+{
+    for (const auto& entry : units)
+        if (entry.name == name)
+            return entry.unit;
+    return std::nullopt;
+}
+
+// The number and its unit, the unit defaulting to `bareUnit`.
+template <typename Unit, std::size_t N>
+std::optional<std::pair<ReadValue, Unit>> ReadQuantity(std::string_view text,
+    const std::array<UnitName<Unit>, N>& units, Unit bareUnit, DecimalSeparators separators, ValueError& error)
+{
+    const std::optional<Number> number = ReadNumber(Trimmed(text), separators);
+    if (!number) {
+        error = ValueError::NotANumber;
+        return std::nullopt;
+    }
+    if (number->rest.empty())
+        return std::pair{number->read, bareUnit};
+    if (const std::optional<Unit> unit = Named(units, number->rest))
+        return std::pair{number->read, *unit};
+    error = ValueError::UnknownUnit;
+    return std::nullopt;
+}
+
+bool Within(double value, double low, double high)
+{
+    return value >= low - kSlack && value <= high + kSlack;
+}
+
+}  // namespace
+
+std::optional<PressureUnit> PressureUnitNamed(std::string_view name)
+{
+    return Named(kPressureUnits, name);
+}
+
+std::optional<TemperatureUnit> TemperatureUnitNamed(std::string_view name)
+{
+    return Named(kTemperatureUnits, name);
+}
+
+Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators)
+{
+    Parsed<PressureReading> parsed;
+    const auto quantity = ReadQuantity(text, kPressureUnits, bareUnit, separators, parsed.error);
+    if (!quantity)
+        return parsed;
+    auto [read, unit] = *quantity;
+    switch (unit) {
+    case PressureUnit::Bar:
+        break;
+    case PressureUnit::Psi:
+        read.value = read.value * kPaPerPsi / kPaPerBar;
+        break;
+    case PressureUnit::KPa:
+        read.value = read.value / 100.0;
+        break;
+    case PressureUnit::MPa:
+        read.value = read.value * 10.0;
+        break;
+    }
+    if (!Within(read.value, PressureGaugeFromScroll(kPressureScrollMin), PressureGaugeFromScroll(kPressureScrollMax))) {
+        parsed.error = ValueError::OutOfRange;
+        return parsed;
+    }
+    parsed.reading = PressureReading{read};
+    return parsed;
+}
+
+Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit, DecimalSeparators separators)
+{
+    Parsed<SensorReading> parsed;
+    const auto quantity = ReadQuantity(text, kTemperatureUnits, bareUnit, separators, parsed.error);
+    if (!quantity)
+        return parsed;
+    auto [read, unit] = *quantity;
+    SensorReading reading;
+    switch (unit) {
+    case TemperatureUnit::Celsius:
+        break;
+    case TemperatureUnit::Fahrenheit:
+        read.value = (read.value - 32.0) / 1.8;
+        break;
+    case TemperatureUnit::Kelvin:
+        reading.kelvin = read.value;
+        read.value = read.value - kCelsiusToKelvin;
+        break;
+    }
+    if (!Within(read.value, SensorCelsiusFromScroll(kSensorScrollMin), SensorCelsiusFromScroll(kSensorScrollMax))) {
+        parsed.error = ValueError::OutOfRange;
+        return parsed;
+    }
+    static_cast<ReadValue&>(reading) = read;
+    parsed.reading = reading;
+    return parsed;
+}
+
+std::string ShownText(std::string_view given)
+{
+    constexpr std::size_t kShown = 40;
+    std::string shown = "'";
+    for (const char c : given.substr(0, kShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    return shown + (given.size() > kShown ? "...'" : "'");
+}
+
+std::string ValueErrorMessage(ValueError error, std::string_view given, std::string_view range)
+{
+    std::string message = ShownText(given) + " ";
+    switch (error) {
+    case ValueError::NotANumber:
+        message += "is not a number";
+        break;
+    case ValueError::UnknownUnit:
+        message += "has a unit that is not known here";
+        break;
+    case ValueError::OutOfRange:
+        message += "is out of range";
+        break;
+    }
+    return message + " (accepted: " + std::string(range) + ")";
+}
+
+CalcState Convert(const PressureReading& pressure, const SensorReading& sensor, bool atmosphere)
+{
+    CalcState state;
+    const std::optional<std::int16_t> pressureScroll = PressureScrollAt(pressure.value);
+    const std::optional<std::int16_t> sensorScroll = SensorScrollAt(sensor.value);
+    state.PressureGauge = pressureScroll ? PressureGaugeFromScroll(*pressureScroll) : pressure.value;
+    if (sensorScroll)
+        state.TempK = TempKFromScroll(*sensorScroll);
+    else
+        state.TempK = sensor.kelvin ? *sensor.kelvin : sensor.value + kCelsiusToKelvin;
+    CalculateDewpoint(state, atmosphere);
+    return state;
+}
+
+std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator)
+{
+    const std::string_view separator(&decimalSeparator, 1);
+    if (format.fullDigits) {
+        const double value = format.fahrenheit ? dewpointC * 1.8 + 32.0 : dewpointC;
+        std::array<char, 48> buffer{};
+        const auto end
+            = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed).ptr;
+        std::string text(buffer.data(), end);
+        if (const std::size_t point = text.find('.'); point != std::string::npos)
+            text[point] = decimalSeparator;
+        return text;
+    }
+    if (format.unit)
+        return format.fahrenheit ? FahrenheitText(dewpointC, separator) : CelsiusText(dewpointC, separator);
+    return FormatOneDecimal(format.fahrenheit ? dewpointC * 1.8 + 32.0 : dewpointC, separator);
+}
+
+}  // namespace dewpoint::cli

@@ -1,0 +1,78 @@
+// Reading a pressure or a temperature as a person writes it ("7", "101.5psi",
+// "-40F", " -25,6 ") and converting it the way the window does.
+#pragma once
+
+#include "engine/conversion.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dewpoint::cli {
+
+enum class PressureUnit { Bar, Psi, KPa, MPa };
+enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
+
+// Names as written after a number or given to --pressure-unit / --sensor-unit.
+std::optional<PressureUnit> PressureUnitNamed(std::string_view name);
+std::optional<TemperatureUnit> TemperatureUnitNamed(std::string_view name);
+
+// Which decimal separators a number may use.
+struct DecimalSeparators {
+    bool point = true;
+    bool comma = false;
+};
+
+// Why a text is not an input value.
+enum class ValueError { NotANumber, UnknownUnit, OutOfRange };
+
+// A number read from text, with the separator it was written with ('.' or
+// ',', or '\0' for a whole number).
+struct ReadValue {
+    double value = 0.0;
+    char separator = '\0';
+};
+
+// A gauge pressure in bar, within 0 to 40 bar (1e-9 of slack at the ends).
+struct PressureReading : ReadValue { };
+// A sensor dewpoint: in °C, and in K where it was given in K, so that a
+// value between grid points is used as given.
+struct SensorReading : ReadValue {
+    std::optional<double> kelvin;
+};
+
+template <typename Reading> struct Parsed {
+    std::optional<Reading> reading;
+    ValueError error = ValueError::NotANumber;
+};
+
+// Reads `text` (blanks around it are ignored): a number, then optionally a
+// unit. A bare number is in `bareUnit`.
+Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators);
+Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit, DecimalSeparators separators);
+
+// The accepted ranges, for messages.
+inline constexpr std::string_view kPressureRange = "0 to 40 bar gauge";
+inline constexpr std::string_view kSensorRange = "-100 to +20 \u00B0C";
+
+// A text from the input as a message shows it: quoted, with control
+// characters replaced and cut to a readable length.
+std::string ShownText(std::string_view given);
+
+// "'45' is out of range (accepted: 0 to 40 bar gauge)".
+std::string ValueErrorMessage(ValueError error, std::string_view given, std::string_view range);
+
+// The pressure dewpoint for one reading, bit for bit as the window computes
+// it where both values lie on the window's 0.1 grid, and from the values as
+// given between grid points.
+CalcState Convert(const PressureReading& pressure, const SensorReading& sensor, bool atmosphere);
+
+// How the result is written.
+struct ResultFormat {
+    bool fullDigits = false;  // the shortest text that reads back as the same double
+    bool fahrenheit = false;
+    bool unit = true;  // " °C" or " °F" after a one-decimal number
+};
+std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator);
+
+}  // namespace dewpoint::cli
