@@ -1,5 +1,7 @@
 #include "csv_reader.h"
 
+#include "text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -15,31 +17,23 @@ std::size_t Offset(const char* from, const char* to)
     return static_cast<std::size_t>(to - from);
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 std::string_view FieldValue(std::string_view field, std::string& scratch)
 {
-    const std::string_view value = Trimmed(field);
+    const std::string_view value = TrimmedBlanks(field);
     if (value.size() < 2 || value.front() != '"' || value.back() != '"')
         return value;
     const std::string_view inner = value.substr(1, value.size() - 2);
     if (inner.find('"') == std::string_view::npos)
-        return Trimmed(inner);
+        return TrimmedBlanks(inner);
     scratch.clear();
     for (std::size_t i = 0; i < inner.size(); ++i) {
         scratch += inner[i];
         if (inner[i] == '"' && i + 1 < inner.size() && inner[i + 1] == '"')
             ++i;
     }
-    return Trimmed(scratch);
+    return TrimmedBlanks(scratch);
 }
 
 char DetectDelimiter(std::string_view line)

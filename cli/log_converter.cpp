@@ -101,7 +101,9 @@ std::optional<Column> FindColumn(const std::string& wanted, const std::vector<st
 // a quote or a line break, or where the field before it is quoted.
 void WriteField(Writer& out, std::string_view value, char delimiter, bool quote)
 {
-    quote = quote || value.find_first_of(std::string{delimiter, '"', '\n', '\r'}) != std::string_view::npos;
+    quote = quote || std::any_of(value.begin(), value.end(), [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\n' || c == '\r';
+    });
     if (!quote) {
         out.Write(value);
         return;
@@ -149,7 +151,11 @@ public:
                 result_.outcome = LogOutcome::BadRow;
                 break;
             }
-            if (record.blank() && !record.unterminatedQuote) {
+            if (record.unterminatedQuote) {
+                BadRow(record, "a quoted field is not closed before the end of the input");
+                break;
+            }
+            if (record.blank()) {
                 out_.Write(record.ending);
                 atInputStart = false;
                 continue;
@@ -240,21 +246,16 @@ private:
     void BadRow(const Record& record, const std::string& why)
     {
         Report(std::to_string(record.firstLine) + ": " + why);
-        if (!options_.skipBad || record.unterminatedQuote) {
+        if (!options_.skipBad) {
             result_.outcome = LogOutcome::BadRow;
-            if (options_.skipBad && record.unterminatedQuote) {
-                // The rest of the input is inside the open quote: copied as it is.
-                out_.Write(record.text);
-                out_.Write(record.ending);
-                ++result_.skipped;
-                result_.outcome = LogOutcome::RowsSkipped;
-            }
             return;
         }
         ++result_.skipped;
         result_.outcome = LogOutcome::RowsSkipped;
         out_.Write(record.text);
-        out_.Write(delimiter_);
+        // The rest of an input that ends inside a quote is that quoted field: copied as it is.
+        if (!record.unterminatedQuote)
+            out_.Write(delimiter_);
         out_.Write(record.ending);
     }
 
@@ -271,10 +272,6 @@ private:
     void ConvertRow(const Record& record)
     {
         std::string why;
-        if (record.unterminatedQuote) {
-            BadRow(record, "a quoted field is not closed before the end of the input");
-            return;
-        }
         PressureReading pressure;
         if (pressure_) {
             const std::optional<std::string_view> cell = Cell(record, *pressure_, why);

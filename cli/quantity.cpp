@@ -1,11 +1,15 @@
 #include "quantity.h"
 
+#include "text.h"
+
 #include "engine/display.h"
 #include "engine/grid.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace dewpoint::cli {
@@ -17,57 +21,46 @@ constexpr double kPaPerBar = 100000.0;
 constexpr double kCelsiusToKelvin = 273.15;
 constexpr double kSlack = 1e-9;  // a unit conversion that lands this close to an end is inside
 
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 struct Number {
     ReadValue read;
     std::string_view rest;  // what follows the number
 };
 
-// A finite decimal number at the start of `text`, read with from_chars in
-// the C locale's notation once a decimal comma has been turned into a point.
+// A finite decimal number at the start of `text`, read by from_chars; a
+// decimal comma, where one is accepted, is read as a point.
 std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separators)
 {
-    // The number's own characters: sign, digits, one separator, exponent.
-    std::size_t length = 0;
-    char separator = '\0';
-    while (length < text.size()) {
-        const char c = text[length];
-        const bool sign = (c == '-' || c == '+') && (length == 0 || text[length - 1] == 'e' || text[length - 1] == 'E');
-        const bool exponent = (c == 'e' || c == 'E') && length > 0;
-        if ((c == '.' || c == ',') && separator == '\0') {
-            if (!(c == '.' ? separators.point : separators.comma))
-                return std::nullopt;
-            separator = c;
-        } else if (!(c >= '0' && c <= '9') && !sign && !exponent) {
-            break;
-        }
-        ++length;
-    }
-    std::array<char, 64> buffer{};
-    std::string_view digits = text.substr(0, length);
-    if (digits.empty() || digits.size() >= buffer.size())
+    // from_chars takes no plus sign, nor a sign it would have to skip twice.
+    if (!text.empty() && text.front() == '+' && (text.size() == 1 || text[1] == '-' || text[1] == '+'))
         return std::nullopt;
-    if (digits.front() == '+')
-        digits.remove_prefix(1);
-    std::size_t i = 0;
-    for (const char c : digits)
-        buffer.at(i++) = c == ',' ? '.' : c;
-
+    const std::size_t sign = !text.empty() && text.front() == '+' ? 1 : 0;
+    const char* const first = text.data() + sign;
+    const char* const last = text.data() + text.size();
     double value = 0.0;
-    const auto [end, status] = std::from_chars(buffer.data(), buffer.data() + i, value);
-    // A number must end where its characters end ("1e" is not one), and be finite.
-    if (status != std::errc() || end != buffer.data() + i || !std::isfinite(value))
+    auto [end, status] = std::from_chars(first, last, value);
+    char separator = std::memchr(first, '.', static_cast<std::size_t>(end - first)) ? '.' : '\0';
+    if (end != last && *end == ',' && separator == '\0') {
+        // The same number with its comma as a point, in a copy.
+        std::array<char, 64> buffer{};
+        if (end - first >= static_cast<std::ptrdiff_t>(buffer.size()) - 1)
+            return std::nullopt;
+        const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(last - first), buffer.size());
+        std::copy_n(first, length, buffer.begin());
+        buffer.at(static_cast<std::size_t>(end - first)) = '.';
+        const auto reread = std::from_chars(buffer.data(), buffer.data() + length, value);
+        if (!separators.comma || reread.ptr <= buffer.data() + (end - first) + 1)
+            return std::nullopt;
+        end = first + (reread.ptr - buffer.data());
+        status = reread.ec;
+        separator = ',';
+    }
+    if (status != std::errc() || end == first || !std::isfinite(value) || (separator == '.' && !separators.point))
         return std::nullopt;
-    return Number{{value, separator}, Trimmed(text.substr(length))};
+    // "7e" or "1.5.3": digits that from_chars stopped short of.
+    const std::string_view rest = TrimmedBlanks(std::string_view(end, static_cast<std::size_t>(last - end)));
+    if (!rest.empty() && (rest.front() == '.' || rest.front() == ',' || (rest.front() >= '0' && rest.front() <= '9')))
+        return std::nullopt;
+    return Number{{value, separator}, rest};
 }
 
 template <typename Unit> struct UnitName {
@@ -95,7 +88,7 @@ template <typename Unit, std::size_t N>
 std::optional<std::pair<ReadValue, Unit>> ReadQuantity(std::string_view text,
     const std::array<UnitName<Unit>, N>& units, Unit bareUnit, DecimalSeparators separators, ValueError& error)
 {
-    const std::optional<Number> number = ReadNumber(Trimmed(text), separators);
+    const std::optional<Number> number = ReadNumber(TrimmedBlanks(text), separators);
     if (!number) {
         error = ValueError::NotANumber;
         return std::nullopt;

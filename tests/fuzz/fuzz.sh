@@ -1,7 +1,7 @@
 #!/bin/sh
-# Builds the engine's fuzz target with clang and runs it from the checked-in
+# Builds the fuzz targets with clang and runs each from its checked-in
 # corpus for a fixed time. New inputs go to a work copy of the corpus.
-#   fuzz.sh <work dir> <seconds>
+#   fuzz.sh <work dir> <seconds per target>
 # Exits 77 (skipped) where clang's libFuzzer is missing.
 set -eu
 work=$1
@@ -11,12 +11,16 @@ command -v clang++ >/dev/null 2>&1 || { echo "skipped: clang++ is missing"; exit
 
 CXX=clang++ cmake -S "$here" -B "$work/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
     || { echo "skipped: cannot configure the fuzz build"; exit 77; }
-cmake --build "$work/build" --parallel 2 >/dev/null
+cmake --build "$work/build" --parallel 2 --target engine_fuzzer csv_fuzzer >/dev/null
 
-mkdir -p "$work/corpus"
-cp "$here"/corpus/* "$work/corpus/"
 status=0
-"$work/build/engine_fuzzer" -max_total_time="$seconds" -print_final_stats=1 -error_exitcode=1 -timeout_exitcode=1 -artifact_prefix="$work/" \
-    "$work/corpus" >"$work/fuzz.log" 2>&1 || status=$?
-tail -n 40 "$work/fuzz.log"
+for target in engine csv; do
+    mkdir -p "$work/$target-corpus"
+    cp "$here/$target-corpus"/* "$work/$target-corpus/"
+    "$work/build/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 -error_exitcode=1 \
+        -timeout_exitcode=1 -artifact_prefix="$work/$target-" "$work/$target-corpus" >"$work/$target.log" 2>&1 \
+        || status=$?
+    echo "== $target"
+    tail -n 20 "$work/$target.log"
+done
 exit $status
