@@ -1,5 +1,5 @@
-# A thin front end over CMake. `make test` and `make run` install whatever
-# the machine lacks (tools/setup.sh), then build into build/.
+# A thin front end over CMake. Each target first installs what it needs and
+# the machine lacks (tools/setup.sh), then builds into build/.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
@@ -17,24 +17,34 @@ SANITIZER_ENV = ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all setup configure build test run install package clean
-.PHONY: test-asan fuzz memcheck tidy cppcheck format-check lint bench
+# Configures $(1) where it is not configured yet or its cache lacks one of
+# the settings $(2) (NAME=VALUE); a new configuration also gets $(3). The
+# build type is $(4), or BUILD_TYPE. Builds that are configured already are
+# left to CMake, which notices its own changes.
+define configure
+	@cache=$(1)/CMakeCache.txt; settings="CMAKE_BUILD_TYPE=$(or $(4),$(BUILD_TYPE)) $(2)"; \
+	[ -f $$cache ] || settings="$$settings $(3)"; \
+	for setting in $$settings; do \
+	  grep -qx "$${setting%%=*}:[A-Z]*=$${setting#*=}" $$cache 2>/dev/null && continue; \
+	  cmake -S . -B $(1) $$(printf -- ' -D%s' $$settings) >/dev/null; break; \
+	done
+endef
+
+.PHONY: all build run test test-slow install uninstall package clean
+.PHONY: test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
 
 all: build
 
-setup:
-	@tools/setup.sh
-
-configure: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
-
-build: configure
+build:
+	@tools/setup.sh test
+	$(call configure,$(BUILD_DIR),BUILD_TESTING=ON)
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
-
-run: build
+# Builds only the window program and opens it.
+run:
+	@tools/setup.sh run
+	$(call configure,$(BUILD_DIR),,BUILD_TESTING=OFF)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target dewpoint-converter
 	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
 	  echo "make run: no graphical display here (neither DISPLAY nor WAYLAND_DISPLAY is set)."; \
 	  echo "Run it in a terminal of your desktop session, or over SSH with X forwarding (ssh -X)."; \
@@ -43,37 +53,85 @@ run: build
 	fi
 	@$(BUILD_DIR)/window/dewpoint-converter
 
-# Installs under PREFIX (/usr/local by default); run with sudo for a system-wide install.
-install: build
+# Every test but the slow ones, headless.
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS) --label-exclude slow
+
+# The slow release checks: the package built twice must be the same bytes, and lintian-clean.
+test-slow:
+	@tools/setup.sh release
+	$(call configure,$(BUILD_DIR),BUILD_TESTING=ON)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
+	@cd $(BUILD_DIR) && ctest --output-on-failure --label-regex slow
+
+# Installs both programs under PREFIX (/usr/local by default); run with sudo
+# for a system-wide install. `make uninstall` removes what it installed.
+install:
+	@tools/setup.sh run
+	$(call configure,$(BUILD_DIR),,BUILD_TESTING=OFF)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target dewpoint-converter dewpoint
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 	@-command -v update-desktop-database >/dev/null 2>&1 && update-desktop-database -q $(PREFIX)/share/applications || true
 	@-command -v gtk-update-icon-cache >/dev/null 2>&1 && gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true
 
-# Builds the Debian package into build/.
-package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+uninstall:
+	@test -f $(BUILD_DIR)/install_manifest.txt || { echo "make uninstall: nothing was installed from $(BUILD_DIR)"; exit 1; }
+	@xargs -d '\n' rm -f < $(BUILD_DIR)/install_manifest.txt
+	@rm -f $(BUILD_DIR)/install_manifest.txt
+	@-command -v update-desktop-database >/dev/null 2>&1 && update-desktop-database -q $(PREFIX)/share/applications || true
+	@-command -v gtk-update-icon-cache >/dev/null 2>&1 && gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true
+
+# The Debian packages, built from debian/ into build/package/.
+package:
+	@tools/setup.sh run
+	@DEB_BUILD_OPTIONS="nocheck parallel=$(JOBS)" tools/build-package.sh $(CURDIR)/$(BUILD_DIR)/package -Pnocheck
 
 # Speed, start-up, memory and accuracy against their targets, in one table.
-bench: build
+bench:
+	@tools/setup.sh bench
+	$(call configure,$(BUILD_DIR),DEWPOINT_BENCHMARKS=ON)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 	@/usr/bin/python3 benchmarks/bench.py $(BUILD_DIR)
 
-# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: setup
-	@cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DDEWPOINT_SANITIZE=ON >/dev/null
-	@cmake --build $(ASAN_BUILD_DIR) --parallel $(JOBS)
-	@cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel $(JOBS) -E fuzz_smoke
+# Pictures of the window on a desktop: docs/screenshot*.png.
+screenshots:
+	@tools/setup.sh screenshots
+	$(call configure,$(BUILD_DIR),DEWPOINT_TOOLS=ON)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target dewpoint-converter screen_grab
+	@tools/screenshot.sh docs/screenshot.png 1
+	@tools/screenshot.sh docs/screenshot-scale2.png 2
 
-# The engine's fuzz target for FUZZ_SECONDS (clang's libFuzzer).
-fuzz: setup
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@tools/setup.sh test
+	$(call configure,$(ASAN_BUILD_DIR),BUILD_TESTING=ON DEWPOINT_SANITIZE=ON,,Debug)
+	@cmake --build $(ASAN_BUILD_DIR) --parallel $(JOBS)
+	@cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure --parallel $(JOBS) -E fuzz_smoke --label-exclude slow
+
+# The fuzz targets for FUZZ_SECONDS each (clang's libFuzzer).
+fuzz:
+	@tools/setup.sh test
 	@tests/fuzz/fuzz.sh $(BUILD_DIR)/fuzz $(FUZZ_SECONDS)
 
 # Valgrind's memcheck over the window tests; leaks are the sanitizer run's part.
 memcheck: build
+	@tools/setup.sh memcheck
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 --leak-check=no \
 	  --suppressions=$(CURDIR)/tools/sanitizers/valgrind.supp ./tests/window_tests -silent
 
-tidy: build
-	@$(RUN_CLANG_TIDY) -quiet -p $(BUILD_DIR) -j $(JOBS) '$(CURDIR)/(engine|window|tools|tests|benchmarks)/[^/]*\.cpp$$' \
+# The Windows version record, compiled with the MinGW resource compiler.
+windows-check: build
+	@tools/setup.sh windows
+	@tests/version_resource_test.sh $(BUILD_DIR)/packaging/dewpoint-converter.rc
+
+# Static checks over every source, benchmarks and developer tools included.
+lint-build:
+	@tools/setup.sh lint
+	$(call configure,$(BUILD_DIR),BUILD_TESTING=ON DEWPOINT_BENCHMARKS=ON DEWPOINT_TOOLS=ON)
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+tidy: lint-build
+	@$(RUN_CLANG_TIDY) -quiet -p $(BUILD_DIR) -j $(JOBS) '$(CURDIR)/(engine|cli|window|tools|tests|benchmarks)/[^/]*\.cpp$$' \
 	  >$(BUILD_DIR)/tidy.log 2>&1; status=$$?; grep -vE 'warnings generated|^clang-tidy' $(BUILD_DIR)/tidy.log; \
 	  echo "clang-tidy: $$( [ $$status -eq 0 ] && echo clean || echo findings above)"; exit $$status
 
@@ -81,12 +139,14 @@ tidy: build
 # and would have a three-way product of ranges written as std::transform.
 CPPCHECK_BENCHMARK_FALSE_ALARMS = --suppress='constParameter:benchmarks/*' --suppress='constParameterCallback:benchmarks/*' --suppress='useStlAlgorithm:benchmarks/*'
 
-cppcheck: setup
+cppcheck:
+	@tools/setup.sh lint
 	@cppcheck --quiet --std=c++20 --library=qt --library=googletest --enable=warning,style,performance,portability \
 	  --inline-suppr --suppress=missingIncludeSystem $(CPPCHECK_BENCHMARK_FALSE_ALARMS) --error-exitcode=1 \
-	  -I . engine window tools tests benchmarks
+	  -I . engine cli window tools tests benchmarks
 
-format-check: setup
+format-check:
+	@tools/setup.sh lint
 	@test -n "$(SOURCES)" || { echo "format-check: no sources listed (is git installed?)"; exit 1; }
 	@clang-format --dry-run --Werror $(SOURCES)
 

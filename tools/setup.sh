@@ -1,58 +1,89 @@
 #!/bin/sh
-# Installs, from the distribution's packages, whatever the build and the tests
-# need and this machine lacks (with sudo when not run as root). Silent when
-# everything is already present.
+# Installs, from the distribution's packages, what one kind of make target
+# needs and this machine lacks (with sudo when not run as root). Silent when
+# everything is already there.
+#   tools/setup.sh run|test|lint|memcheck|windows|release|bench|screenshots
+#
+#   run          building and running the programs: debian/control's
+#                Build-Depends without the test-only ones, and the fonts the
+#                window depends on
+#   test         the same, and what the test suite needs (the Build-Depends
+#                marked <!nocheck>)
+#   lint ...     the test set, and the analysers or tools of that target
 set -eu
-
-# Needed to build the program and run its tests.
-required="
-  g++ cmake make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
-  libgtest-dev libbenchmark-dev libxcb1-dev
-  fonts-liberation2 fontconfig
-  xvfb xauth
-"
-# Needed by the package, accessibility, fuzzing and static-analysis checks;
-# where a distribution lacks one, the checks that use it are skipped.
-checks="
-  git dpkg-dev desktop-file-utils appstream devscripts binutils-mingw-w64-x86-64
-  dbus at-spi2-core python3 python3-pyatspi
-  clang libclang-rt-dev valgrind clang-tidy clang-format cppcheck
-"
-
-missing=""
-for pkg in $required $checks; do
-  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null || true)
-  case "$status" in
-    ii*) ;;
-    *) missing="$missing $pkg" ;;
-  esac
-done
-[ -z "$missing" ] && exit 0
+cd "$(dirname "$0")/.."
+tier=${1:-test}
 
 if [ "$(id -u)" -eq 0 ]; then
-  as_root=""
+    as_root=""
 elif command -v sudo >/dev/null 2>&1; then
-  as_root="sudo"
+    as_root="sudo"
 else
-  echo "These packages are missing and neither root nor sudo is available:$missing" >&2
-  exit 1
+    as_root="none"
+fi
+export DEBIAN_FRONTEND=noninteractive
+
+need_root() {
+    if [ "$as_root" = none ]; then
+        echo "setup: $1, and neither root nor sudo is available" >&2
+        exit 1
+    fi
+}
+
+updated=""
+update() {
+    [ -n "$updated" ] && return
+    $as_root apt-get update -qq
+    updated=yes
+}
+
+installed() {
+    case "$(dpkg-query -W -f='${db:Status-Abbrev}' "$1" 2>/dev/null || true)" in
+        ii*) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+
+# Installs the named packages that are missing.
+install() {
+    missing=""
+    for package in "$@"; do
+        installed "$package" || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return
+    need_root "these packages are missing:$missing"
+    update
+    echo "Installing:$missing"
+    # shellcheck disable=SC2086
+    $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# The build dependencies, from debian/control: the one list of them.
+profile=""
+[ "$tier" = run ] && profile=nocheck
+if ! command -v dpkg-checkbuilddeps >/dev/null 2>&1 \
+    || ! dpkg-checkbuilddeps ${profile:+-P$profile} debian/control >/dev/null 2>&1; then
+    need_root "the build dependencies in debian/control are not all installed"
+    update
+    echo "Installing the build dependencies of debian/control${profile:+ (without the test-only ones)}"
+    $as_root apt-get build-dep -y -qq ${profile:+-P $profile} ./ >/dev/null
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-$as_root apt-get update -qq
-available=""
-for pkg in $missing; do
-  if apt-cache show "$pkg" >/dev/null 2>&1; then
-    available="$available $pkg"
-  elif echo "$required" | grep -qw -- "$pkg"; then
-    echo "setup: the package $pkg is not available from this machine's package sources" >&2
-    exit 1
-  else
-    echo "setup: $pkg is not available here; the checks that need it will be skipped" >&2
-  fi
-done
-[ -z "$available" ] && exit 0
-echo "Installing:$available"
-# shellcheck disable=SC2086
-$as_root apt-get install -y -qq --no-install-recommends $available >/dev/null
+# What the window depends on beyond its libraries (its fonts), from its
+# Depends in debian/control.
+install $(sed -n '/^Package: dewpoint-converter$/,/^$/p' debian/control \
+    | sed -n '/^Depends:/,/^[A-Z]/p' | grep '^ ' | tr -d ' ,' | grep -v '^\$')
+
+case "$tier" in
+    run | test) ;;
+    lint) install git clang-format clang-tidy cppcheck libbenchmark-dev libxcb1-dev ;;
+    memcheck) install valgrind ;;
+    windows) install binutils-mingw-w64-x86-64 ;;
+    release) install lintian ;;
+    bench) install libbenchmark-dev libxcb1-dev python3 xvfb ;;
+    screenshots) install xvfb xauth openbox xdotool x11-utils qt6ct ;;
+    *)
+        echo "setup: unknown set '$tier'" >&2
+        exit 2
+        ;;
+esac

@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "form1.h"
 #include "window/version.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = HandleCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dewpoint-converter"));
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));

@@ -1,0 +1,109 @@
+#include "command_line.h"
+
+#include "window/version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// The options QGuiApplication and QApplication read themselves, with
+// whether they take a value.
+struct ToolkitOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qmljsdebugger", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"ncols", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"fontengine", true},
+    {"dialogs", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"cmap", false},
+};
+
+QString Usage(const QCommandLineParser& parser)
+{
+    // Without an application object the parser does not know the program's name.
+    return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("dewpoint-converter"))
+        + QStringLiteral("\nThe toolkit's own options are accepted too, among them -platform NAME, -style NAME,\n"
+                         "-display DISPLAY and -reverse.\n");
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+std::optional<int> HandleCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts the dewpoint a humidity sensor reports into the pressure dewpoint of a\n"
+                       "compressed-air line, in a window. For the same conversion on the command line,\n"
+                       "and over whole logged tables, see dewpoint(1)."));
+    // -platform and the like are single-dash words, as the toolkit reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const ToolkitOption& toolkit : kToolkitOptions) {
+        QCommandLineOption option(QString::fromLatin1(toolkit.name));
+        if (toolkit.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString program = QStringLiteral("dewpoint-converter");
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.positionalArguments().isEmpty()
+            ? parser.errorText()
+            : QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        Print(stderr, program + QStringLiteral(": ") + error + QLatin1Char('\n') + Usage(parser));
+        return kUsageError;
+    }
+    if (parser.isSet(help)) {
+        Print(stdout, Usage(parser));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, program + QLatin1Char(' ') + QString::fromLatin1(kApplicationVersion) + QLatin1Char('\n'));
+        return 0;
+    }
+    return std::nullopt;
+}
