@@ -31,7 +31,7 @@ define configure
 endef
 
 .PHONY: all build run test test-slow install uninstall package clean
-.PHONY: test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
+.PHONY: reference-pictures test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
 
 all: build
 
@@ -100,6 +100,14 @@ screenshots:
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target dewpoint-converter screen_grab
 	@tools/screenshot.sh docs/screenshot.png 1
 	@tools/screenshot.sh docs/screenshot-scale2.png 2
+
+# Redraws the window's reference pictures (tests/reference/) on purpose,
+# after a change to its look: look at them before committing them.
+reference-pictures: build
+	@cd $(BUILD_DIR)/tests && for scale in 1 2; do \
+	  DEWPOINT_REFRESH_REFERENCE=1 QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$scale ./render_tests matchesTheReferencePicture >/dev/null; \
+	done
+	@echo "Redrawn: tests/reference/window-x1.png and window-x2.png"
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan:

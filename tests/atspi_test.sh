@@ -12,12 +12,10 @@ for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is missing"; exit 77; }
 
-export PROGRAM="$program" CHECK="$check"
+export PROGRAM="$program" CHECK="$check" HELPERS="$(cd "$(dirname "$0")/../tools" && pwd)"
 exec dbus-run-session -- sh -c '
-    display=:$((100 + $$ % 100))
-    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY="$display"
+    . "$HELPERS/virtual_display.sh"
+    start_virtual_display 1024x768x24 || { echo "Xvfb did not start"; exit 1; }
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     bus=$!
     sleep 1
@@ -26,6 +24,6 @@ exec dbus-run-session -- sh -c '
     app=$!
     /usr/bin/python3 "$CHECK"
     status=$?
-    kill "$app" "$bus" "$xvfb" 2>/dev/null
+    kill "$app" "$bus" "$VIRTUAL_DISPLAY_PID" 2>/dev/null
     exit $status
 '

@@ -15,7 +15,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSet>
@@ -114,6 +116,11 @@ private slots:
     void germanLocale();
     void faultIsReportedAndEndsTheProgram();
     void faultDuringStartUp();
+    void standardKeysClose_data();
+    void standardKeysClose();
+    void readOutOffersCopy();
+    void commandLine_data();
+    void commandLine();
 
 private:
     template <typename T> T* control(const char* name) const
@@ -710,8 +717,12 @@ void WindowTest::faultIsReportedAndEndsTheProgram()
     bar->setFocus();
     MessageBoxCloser closer;
     QTimer::singleShot(0, bar, [bar] { QTest::keyClick(bar, Qt::Key_End); });
+    // A fault that is swallowed would leave the loop running: end it, as a failure.
+    constexpr int kNeverEnded = -99;
+    QTimer::singleShot(30000, bar, [] { QCoreApplication::exit(kNeverEnded); });
     const int status = QCoreApplication::exec();
 
+    QVERIFY2(status != kNeverEnded, "the fault was not reported within 30 s");
     QCOMPARE(status, Form1::kFaultExitStatus);
     QVERIFY(form.hasFaulted());
     QVERIFY2(closer.text.contains("floating-point division by zero while computing PvIce"), qPrintable(closer.text));
@@ -729,6 +740,86 @@ void WindowTest::faultDuringStartUp()
     QVERIFY(form.hasFaulted());
     QVERIFY2(closer.text.contains("logarithm of the non-positive number -1"), qPrintable(closer.text));
     QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("0"));
+}
+
+void WindowTest::standardKeysClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl+Q") << int(Qt::Key_Q);
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W);
+}
+
+void WindowTest::standardKeysClose()
+{
+    QFETCH(int, key);
+    showForm();
+    for (const char* focus : {"HScroll2", "Text2"}) {
+        form_->findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+        QVERIFY2(!form_->isVisible(), focus);
+        showForm();
+    }
+}
+
+void WindowTest::readOutOffersCopy()
+{
+    showForm();
+    auto* edit = control<QLineEdit>("Text2");
+    QCOMPARE(edit->contextMenuPolicy(), Qt::DefaultContextMenu);
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList offered;
+    for (QAction* action : menu->actions())
+        if (action->isEnabled() && !action->isSeparator())
+            offered << action->text().remove('&').section('\t', 0, 0);
+    QCOMPARE(offered, QStringList({"Select All"}));  // Copy too, once something is selected
+    menu->actions().constLast()->trigger();
+    const std::unique_ptr<QMenu> selected(edit->createStandardContextMenu());
+    for (QAction* action : selected->actions())
+        if (action->text().remove('&').startsWith(QLatin1String("Copy")))
+            action->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), Degrees("32.1"));
+    QCOMPARE(edit->text(), Degrees("32.1"));
+}
+
+void WindowTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("errorStart");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: dewpoint-converter [options]\n"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "dewpoint-converter 1.01\n"
+                               << "";
+    QTest::newRow("a toolkit option") << QStringList{"-platform", "offscreen", "--version"} << 0
+                                      << "dewpoint-converter 1.01\n"
+                                      << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                    << "dewpoint-converter: Unknown option 'bogus'.\nUsage: dewpoint-converter";
+    QTest::newRow("an argument") << QStringList{"log.csv"} << 2 << ""
+                                 << "dewpoint-converter: Unexpected argument 'log.csv'.\nUsage:";
+}
+
+// Answered before the toolkit starts: without a display, and without opening a window.
+void WindowTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, errorStart);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(DEWPOINT_WINDOW_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString shown = QString::fromLocal8Bit(program.readAllStandardOutput());
+    QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(errorStart.isEmpty() ? error.isEmpty() : error.startsWith(errorStart), qPrintable(error));
 }
 
 QTEST_MAIN(WindowTest)

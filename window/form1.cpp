@@ -9,6 +9,7 @@
 #include "engine/display.h"
 #include "engine/grid.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -28,6 +29,31 @@ namespace {
 
 const QColor kDarkBlue(0, 0, 192);
 const QColor kGrey(128, 128, 128);
+const QColor kButtonGrey(0xd4, 0xd4, 0xd4);
+
+// The window's own colours, whatever the desktop's theme: a white ground
+// with black text, a white read-out box and a dark-blue selection. Every
+// role of every group is fixed, so that no desktop palette, dark,
+// high-contrast or the user's own, shows through.
+QPalette WindowPalette()
+{
+    QPalette palette(kButtonGrey, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(0xf0, 0xf0, 0xf0));
+    palette.setColor(QPalette::BrightText, Qt::white);
+    palette.setColor(QPalette::Highlight, kDarkBlue);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, kDarkBlue);
+    palette.setColor(QPalette::LinkVisited, QColor(0x80, 0x00, 0x80));
+    palette.setColor(QPalette::PlaceholderText, kGrey);
+    palette.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    return palette;
+}
 
 // The window's face where it exists; elsewhere a face with the same metrics,
 // so that every caption and value fits its box. Asking for the family that
@@ -88,11 +114,10 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/pictures/emblem.svg")));
     setFont(WindowFont(11, false));
     setFixedSize(536, 301);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    setPalette(palette);
+    setPalette(WindowPalette());
     setAutoFillBackground(true);
+    // Laid out in absolute positions: never mirrored, whatever the language or -reverse.
+    setLayoutDirection(Qt::LeftToRight);
 
     const QFont windowFont = font();
     const QFont small = WindowFont(11, true);
@@ -129,7 +154,6 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     Text2->setReadOnly(true);
     Text2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Text2->setCursor(Qt::ArrowCursor);
-    Text2->setContextMenuPolicy(Qt::NoContextMenu);
     SetTextColour(Text2, kDarkBlue);
 
     HScroll1 = new HScrollBar(dewpoint::kPressureScrollMin, dewpoint::kPressureScrollMax, 1,
@@ -154,6 +178,9 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     auto* optionGroup = new QButtonGroup(this);
     for (int index = 0; index < 2; ++index) {
         SetTextColour(Option1[index], Qt::black);
+        QPalette white = Option1[index]->palette();
+        white.setColor(QPalette::Button, Qt::white);
+        Option1[index]->setPalette(white);
         optionGroup->addButton(Option1[index], index);
     }
     Option1[0]->setChecked(true);
@@ -174,6 +201,18 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     setTabOrder(Option1[0], Option1[1]);
     setTabOrder(Option1[1], Text2);
     HScroll1->setFocus();  // the first control that takes the focus
+
+    // Closing from the keyboard, as on every desktop: Ctrl+Q and Ctrl+W, and
+    // whatever else the platform binds to quitting and closing.
+    QList<QKeySequence> closeKeys{QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const auto standard : {QKeySequence::Quit, QKeySequence::Close})
+        for (const QKeySequence& keys : QKeySequence::keyBindings(standard))
+            if (!closeKeys.contains(keys))
+                closeKeys.append(keys);
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcuts(closeKeys);
+    addAction(closeAction);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
 
     connect(HScroll1, &HScrollBar::Change, this, [this] { RunHandler([this] { HScroll1_Change(); }); });
     connect(HScroll1, &HScrollBar::Scroll, this, [this] { RunHandler([this] { HScroll1_Scroll(); }); });

@@ -13,6 +13,11 @@
 // Page Up and the wheel turned away from the user raise it; Left, Down, Page
 // Down and the wheel turned towards the user lower it; Home and End go to the
 // ends. One wheel notch is one arrow step.
+//
+// It paints itself in its own colours, the same whatever the desktop's
+// theme, with a dark thumb on a light trough; while it has the keyboard
+// focus, a dark-blue frame runs round its edge, so that a keyboard user
+// sees which bar the keys move.
 class HScrollBar : public QScrollBar {
     Q_OBJECT
 
@@ -38,6 +43,7 @@ signals:
     void Scroll();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
