@@ -31,7 +31,7 @@ define configure
 endef
 
 .PHONY: all build run test test-slow install uninstall package clean
-.PHONY: reference-pictures test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
+.PHONY: update-translations reference-pictures test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
 
 all: build
 
@@ -100,6 +100,13 @@ screenshots:
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target dewpoint-converter screen_grab
 	@tools/screenshot.sh docs/screenshot.png 1
 	@tools/screenshot.sh docs/screenshot-scale2.png 2
+
+# Brings the catalogues in translations/ up to date with the program, and
+# starts one for each new language in translations/LINGUAS.
+update-translations:
+	@tools/setup.sh run
+	$(call configure,$(BUILD_DIR),,BUILD_TESTING=OFF)
+	@tools/update_translations.sh $(BUILD_DIR)
 
 # Redraws the window's reference pictures (tests/reference/) on purpose,
 # after a change to its look: look at them before committing them.

@@ -1,6 +1,7 @@
 // The calculator window driven through its real widgets with real key,
 // mouse and wheel events.
 #include "window/form1.h"
+#include "window/translations.h"
 
 #include "engine/conversion.h"
 #include "engine/display.h"
@@ -23,7 +24,9 @@
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <QTimer>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -110,7 +113,10 @@ private slots:
     void wheel();
     void tabOrder();
     void readOutIgnoresTyping();
+    void everyTextFits_data();
     void everyTextFits();
+    void languageChoice_data();
+    void languageChoice();
     void tooltips_data();
     void tooltips();
     void germanLocale();
@@ -149,6 +155,7 @@ void WindowTest::cleanup()
 {
     form_.reset();
     QLocale::setDefault(QLocale::c());
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());  // back to English
 }
 
 void WindowTest::showForm()
@@ -591,25 +598,48 @@ void WindowTest::readOutIgnoresTyping()
     QCOMPARE(edit->text(), Degrees("32.1"));
 }
 
+void WindowTest::everyTextFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    for (const QString& catalogue : QDir(QStringLiteral(":/i18n")).entryList()) {
+        const QString language = catalogue.section('_', 1).section('.', 0, 0);
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
 void WindowTest::everyTextFits()
 {
+    // As the label lays its text out: with the faces each character is drawn in.
     auto fits = [](QWidget* widget, const QString& text, int availableWidth) {
-        const QFontMetrics metrics(widget->font());
-        const bool ok = metrics.horizontalAdvance(text) <= availableWidth && metrics.height() <= widget->height();
+        QTextLayout layout(text, widget->font());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const bool ok = line.naturalTextWidth() <= availableWidth && line.height() <= widget->height();
         if (!ok)
-            qWarning() << widget->objectName() << text << "needs" << metrics.horizontalAdvance(text) << "x"
-                       << metrics.height() << "in" << availableWidth << "x" << widget->height() << "with"
+            qWarning() << widget->objectName() << text << "needs" << line.naturalTextWidth() << "x" << line.height()
+                       << "in" << availableWidth << "x" << widget->height() << "with"
                        << QFontInfo(widget->font()).family();
         return ok;
     };
+    QFETCH(QString, language);
+    if (language != QLatin1String("en")) {
+        QCOMPARE(InstallTranslations({language}), language);
+        form_ = std::make_unique<Form1>(&CountingConversion);
+        form_->Form_Load();
+        QVERIFY(control<QLabel>("Label1_2")->text() != QLatin1String("System Pressure"));
+    }
     qInfo() << "face used:" << QFontInfo(form_->font()).family();
 
     for (QLabel* label : form_->findChildren<QLabel*>())
         QVERIFY(fits(label, label->text(), label->width()));
     for (QRadioButton* button : form_->findChildren<QRadioButton*>()) {
-        QVERIFY(button->sizeHint().width() <= button->width());
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
         QVERIFY(button->sizeHint().height() <= button->height());
     }
+    if (language != QLatin1String("en"))
+        return;  // the values below are the same in every language
 
     for (const char* separator : {".", ","}) {
         for (int value = dewpoint::kPressureScrollMin; value <= dewpoint::kPressureScrollMax; ++value) {
@@ -641,6 +671,28 @@ void WindowTest::everyTextFits()
         QVERIFY(fits(edit, text, textWidth));
         QVERIFY(fits(edit, QString(text).replace('.', ','), textWidth));
     }
+}
+
+void WindowTest::languageChoice_data()
+{
+    QTest::addColumn<QStringList>("wanted");
+    QTest::addColumn<QString>("installed");
+    QTest::newRow("German") << QStringList{"de-DE", "en-US"} << "de";
+    QTest::newRow("English first") << QStringList{"en-GB", "de"} << "";
+    QTest::newRow("one not spoken, then Italian") << QStringList{"ja-JP", "it-IT"} << "it";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("Chinese, simplified") << QStringList{"zh-Hans-CN"} << "zh_CN";
+    QTest::newRow("French in Canada") << QStringList{"fr-CA"} << "fr";
+    QTest::newRow("C") << QStringList{"C"} << "";
+}
+
+// The first of the user's languages that the window speaks, as LANGUAGE=de:en gives them.
+void WindowTest::languageChoice()
+{
+    QFETCH(QStringList, wanted);
+    QFETCH(QString, installed);
+    QCOMPARE(InstallTranslations(wanted), installed);
+    QCOMPARE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty(), installed.isEmpty());
 }
 
 void WindowTest::tooltips_data()
@@ -692,15 +744,19 @@ void WindowTest::tooltips()
 void WindowTest::germanLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(InstallTranslations(QLocale().uiLanguages()), QStringLiteral("de"));
     Form1 form;
     form.Form_Load();
+    QCOMPARE(form.windowTitle(), QStringLiteral(" Taupunkt-Umrechnung Atmosph\u00E4re/Systemdruck"));
+    QCOMPARE(form.findChild<QLabel*>("Label1_2")->text(), QStringLiteral("Systemdruck"));
+    QCOMPARE(form.findChild<QLabel*>("Label1_3")->text(), QStringLiteral("Drucktaupunkt"));
+    QCOMPARE(form.findChild<QRadioButton*>("Option1_0")->text(), QStringLiteral("Atmosph\u00E4re"));
     QCOMPARE(form.findChild<QLineEdit*>("Text2")->text(), Degrees("32,1"));
     QCOMPARE(form.findChild<QLabel*>("Label2")->text(), QStringLiteral("7,0 bar"));
     QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("0,0"));
     form.findChild<QScrollBar*>("HScroll2")->setValue(0);
     QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("-100,0"));
-    QCOMPARE(
-        form.findChild<QLabel*>("Label2")->toolTip(), QStringLiteral("Absolute pressure: 8,01 bar(a) = 116,2 psia"));
+    QCOMPARE(form.findChild<QLabel*>("Label2")->toolTip(), QStringLiteral("Absolutdruck: 8,01 bar(a) = 116,2 psia"));
     QVERIFY(form.findChild<QLabel*>("Label3")->toolTip().endsWith(QStringLiteral("= -148,0 \u00B0F")));
 }
 

@@ -58,12 +58,15 @@ QPalette WindowPalette()
 // The window's face where it exists; elsewhere a face with the same metrics,
 // so that every caption and value fits its box. Asking for the family that
 // is there, rather than listing both, spares the toolkit a fallback search.
+// Chinese characters, which neither has, come from a face made for them at
+// the same size.
 QFont WindowFont(int pixelSize, bool bold)
 {
     static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
         ? QStringLiteral("MS Sans Serif")
         : QStringLiteral("Liberation Sans");
     QFont font(family);
+    font.setFamilies({family, QStringLiteral("WenQuanYi Micro Hei")});
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -110,7 +113,8 @@ Form1::Form1(Conversion conversion, QWidget* parent)
 {
     InstallAccessibility();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Dewpoint @ Atmosphere/Pressure Conversion"));
+    //: The window's title; it begins with a blank.
+    setWindowTitle(tr(" Dewpoint @ Atmosphere/Pressure Conversion"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/emblem.svg")));
     setFont(WindowFont(11, false));
     setFixedSize(536, 301);
@@ -125,8 +129,11 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     const QFont large = WindowFont(16, true);
 
     // Created back to front: a later sibling is drawn in front of an earlier one.
+    // Each caption has a fixed box; the comments give its width at the window's 11-pixel face.
+    //: Caption of the sensor-dewpoint scroll bar: the dewpoint the sensor reports. 157 pixels.
     Label1[0] = MakeLabel("Label1_0", tr("Dewpoint @ Sensor"), {48, 237, 157, 13}, windowFont, Qt::black, this);
-    Label1[2] = MakeLabel("Label1_2", tr("System Pressure"), {45, 12, 142, 13}, windowFont, Qt::black, this);
+    //: Caption of the gauge-pressure scroll bar. 142 pixels.
+    Label1[2] = MakeLabel("Label1_2", tr("System Pressure", "caption"), {45, 12, 142, 13}, windowFont, Qt::black, this);
     Image2 = new PictureBox(QStringLiteral(":/pictures/installation.svg"), {18, 66, 503, 159}, this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image1 = new PictureBox(QStringLiteral(":/pictures/water_drop.svg"), {405, 252, 32, 32}, this);
@@ -141,7 +148,9 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     Label3 = MakeLabel("Label3", QStringLiteral("0 \u00B0C"), {333, 261, 58, 16}, small, kDarkBlue, this);
     Line2 = new LineControl({351, 252}, {381, 228}, kDarkBlue, this);
     Line2->setObjectName(QStringLiteral("Line2"));
+    //: Caption over the choice of where the sensor measures (at atmosphere or at system pressure). 103 pixels.
     Label1[1] = MakeLabel("Label1_1", tr("Dewpoint Sensor @"), {306, 99, 103, 13}, windowFont, kDarkBlue, this);
+    //: Caption of the read-out: the pressure dewpoint. 112 pixels.
     Label1[3] = MakeLabel("Label1_3", tr("Dewpoint @ Pressure"), {417, 237, 112, 13}, windowFont, Qt::black, this);
     Line4 = new LineControl({381, 228}, {381, 189}, kDarkBlue, this);
     Line4->setObjectName(QStringLiteral("Line4"));
@@ -169,10 +178,12 @@ Form1::Form1(Conversion conversion, QWidget* parent)
     optionPair->setObjectName(QStringLiteral("OptionPair"));
     optionPair->setGeometry(306, 114, 109, 34);
     optionPair->setAccessibleName(Label1[1]->text());
+    //: Option: the sensor measures air expanded to atmospheric pressure. 59 pixels.
     Option1[0] = new QRadioButton(tr("Atmosphere"), optionPair);
     Option1[0]->setObjectName(QStringLiteral("Option1_0"));
     Option1[0]->setGeometry(0, 0, 85, 19);
-    Option1[1] = new QRadioButton(tr("System Pressure"), optionPair);
+    //: Option: the sensor sits in the line, at system pressure. 84 pixels.
+    Option1[1] = new QRadioButton(tr("System Pressure", "option"), optionPair);
     Option1[1]->setObjectName(QStringLiteral("Option1_1"));
     Option1[1]->setGeometry(0, 15, 109, 19);
     auto* optionGroup = new QButtonGroup(this);
@@ -320,13 +331,11 @@ void Form1::DescribeReadOut()
               .arg(Text2->text(), Text(dewpoint::FahrenheitText(state_.DewpointOut, DecimalSeparator())));
     // The class follows the value as shown, so that it agrees with the read-out.
     const int humidityClass = dewpoint::HumidityClassIso8573(dewpoint::RoundedToOneDecimal(state_.DewpointOut));
-    QString quality = tr("ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 \u00B0C)");
+    QString quality = tr("ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 °C)");
     if (humidityClass != 0) {
         const int limit = dewpoint::HumidityClassLimitC(humidityClass);
         const QString limitText = (limit > 0 ? QStringLiteral("+") : QString()) + QLocale().toString(limit);
-        quality = tr("ISO 8573-1:2010 humidity class %1 (pressure dewpoint \u2264 %2 \u00B0C)")
-                      .arg(humidityClass)
-                      .arg(limitText);
+        quality = tr("ISO 8573-1:2010 humidity class %1 (pressure dewpoint ≤ %2 °C)").arg(humidityClass).arg(limitText);
     }
     Text2->setToolTip(dewpoint + QLatin1Char('\n') + quality);
 }

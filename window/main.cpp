@@ -1,8 +1,10 @@
 #include "command_line.h"
 #include "form1.h"
+#include "translations.h"
 #include "window/version.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -13,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     QApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    InstallTranslations(QLocale().uiLanguages());
     Form1 form;
     form.Form_Load();
     if (form.hasFaulted())
