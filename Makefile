@@ -142,7 +142,7 @@ windows-check: build
 # Static checks over every source, benchmarks and developer tools included.
 lint-build:
 	@tools/setup.sh lint
-	$(call configure,$(BUILD_DIR),BUILD_TESTING=ON DEWPOINT_BENCHMARKS=ON DEWPOINT_TOOLS=ON)
+	$(call configure,$(BUILD_DIR),BUILD_TESTING=ON DEWPOINT_BENCHMARKS=ON DEWPOINT_TOOLS=ON DEWPOINT_UNITY_BUILD=OFF)
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 tidy: lint-build
