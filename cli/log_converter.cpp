@@ -146,8 +146,8 @@ public:
             if (!reader_.ReadRecord(delimiter_, record))
                 break;
             if (record.tooLong) {
-                Report(std::to_string(record.firstLine) + ": a row longer than "
-                    + std::to_string(CsvReader::kMaxRecord >> 20) + " MiB; is this a text table?");
+                Report(record.firstLine,
+                    "a row longer than " + std::to_string(CsvReader::kMaxRecord >> 20) + " MiB; is this a text table?");
                 result_.outcome = LogOutcome::BadRow;
                 break;
             }
@@ -180,7 +180,7 @@ public:
                 reporting_.progress(result_.rows, reader_.bytesRead());
         }
         if (reader_.failed()) {
-            Report("cannot read: input error");
+            Report(0, "cannot be read to its end");
             result_.outcome = LogOutcome::ReadError;
         }
         if (!out_.Flush() && result_.outcome != LogOutcome::ReadError)
@@ -189,10 +189,15 @@ public:
     }
 
 private:
-    void Report(const std::string& message) const
+    // "IN:LINE: why", or "IN: why" for the input as a whole (line 0).
+    void Report(long line, const std::string& why) const
     {
-        if (reporting_.message)
-            reporting_.message(options_.inputName + ":" + message);
+        if (!reporting_.message)
+            return;
+        std::string message = options_.inputName;
+        if (line > 0)
+            message.append(":").append(std::to_string(line));
+        reporting_.message(message.append(": ").append(why));
     }
 
     void CopyPreamble()
@@ -245,7 +250,7 @@ private:
     // A bad row: stops the run, or with --skip-bad is written without a result.
     void BadRow(const Record& record, const std::string& why)
     {
-        Report(std::to_string(record.firstLine) + ": " + why);
+        Report(record.firstLine, why);
         if (!options_.skipBad) {
             result_.outcome = LogOutcome::BadRow;
             return;
