@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -53,8 +54,8 @@ template <typename Work> double BestSeconds(Work work)
 // counts the pages it shares with its parent until it starts the program.
 long ProgramPeakKb(const char* program, int& exitStatus)
 {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
+    std::array<int, 2> pipeEnds{};
+    if (pipe(pipeEnds.data()) != 0)
         return -1;
     const pid_t child = fork();
     if (child == 0) {
@@ -69,10 +70,10 @@ long ProgramPeakKb(const char* program, int& exitStatus)
     close(pipeEnds[0]);
     std::FILE* feed = fdopen(pipeEnds[1], "wb");
     std::fputs("Time,Pressure,Dewpoint\n", feed);
-    char row[96];
+    std::array<char, 96> row{};
     for (long i = 0; i < kMemoryRows; ++i) {
-        const int length = WriteRow(row, sizeof row, i);
-        std::fwrite(row, 1, static_cast<std::size_t>(length), feed);
+        const int length = WriteRow(row.data(), row.size(), i);
+        std::fwrite(row.data(), 1, static_cast<std::size_t>(length), feed);
     }
     std::fclose(feed);
     int status = 0;
@@ -96,11 +97,11 @@ int main(int argc, char* argv[])
     std::string log = "Time,Pressure,Dewpoint\n";
     std::vector<std::pair<PressureReading, SensorReading>> readings;
     readings.reserve(kRows);
-    char row[96];
+    std::array<char, 96> row{};
     for (long i = 0; i < kRows; ++i) {
-        const int length = WriteRow(row, sizeof row, i);
-        log.append(row, static_cast<std::size_t>(length));
-        const std::string_view text(row, static_cast<std::size_t>(length - 1));
+        const int length = WriteRow(row.data(), row.size(), i);
+        log.append(row.data(), static_cast<std::size_t>(length));
+        const std::string_view text(row.data(), static_cast<std::size_t>(length - 1));
         const std::size_t first = text.find(',');
         const std::size_t second = text.rfind(',');
         readings.emplace_back(*ReadPressure(text.substr(first + 1, second - first - 1), PressureUnit::Bar, {}).reading,

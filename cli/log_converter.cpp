@@ -3,6 +3,7 @@
 #include "csv_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <string_view>
 
@@ -315,12 +316,10 @@ private:
 
         // The result takes the decimal separator of the row's sensor value,
         // else of its pressure; a row of whole numbers the one last seen.
-        for (const char used : {sensor.reading->separator, pressure_ ? pressure.separator : '\0'}) {
-            if (used != '\0') {
-                separator_ = used;
-                break;
-            }
-        }
+        const std::array<char, 2> used{sensor.reading->separator, pressure_ ? pressure.separator : '\0'};
+        if (const auto* first = std::find_if(used.begin(), used.end(), [](char c) { return c != '\0'; });
+            first != used.end())
+            separator_ = *first;
         const CalcState state = Convert(pressure, *sensor.reading, atmosphere);
         out_.Write(record.text);
         out_.Write(delimiter_);

@@ -64,7 +64,8 @@ public:
         shown_ = now;
         const double seconds = std::chrono::duration<double>(now - start_).count();
         std::fprintf(stderr, "\r%lld rows  %3lld%%  %.2f million rows/s ", rows,
-            totalBytes_ > 0 ? bytes * 100 / totalBytes_ : 0, seconds > 0 ? rows / seconds / 1e6 : 0.0);
+            totalBytes_ > 0 ? bytes * 100 / totalBytes_ : 0,
+            seconds > 0 ? static_cast<double>(rows) / seconds / 1e6 : 0.0);
         visible_ = true;
     }
     void Clear() const

@@ -13,8 +13,8 @@ namespace {
 struct Option {
     std::string_view name;   // "--pressure"
     std::string_view alias;  // "-o", or empty
-    bool takesValue;
-    bool logOnly;  // meaningful only with --csv
+    bool takesValue;         // cppcheck-suppress unusedStructMember
+    bool logOnly;            // cppcheck-suppress unusedStructMember ; meaningful only with --csv
     std::function<bool(Options&, const std::string&, std::string&)> apply;
 };
 
@@ -182,11 +182,10 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options& options, s
         // --name=value or --name value
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const Option* option = nullptr;
-        for (const Option& candidate : Table())
-            if (name == candidate.name || (!candidate.alias.empty() && name == candidate.alias))
-                option = &candidate;
-        if (!option) {
+        const auto* option = std::find_if(Table().begin(), Table().end(), [&name](const Option& candidate) {
+            return name == candidate.name || (!candidate.alias.empty() && name == candidate.alias);
+        });
+        if (option == Table().end()) {
             error = "unknown option '" + name + "'";
             return false;
         }

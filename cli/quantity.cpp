@@ -22,8 +22,8 @@ constexpr double kCelsiusToKelvin = 273.15;
 constexpr double kSlack = 1e-9;  // a unit conversion that lands this close to an end is inside
 
 struct Number {
-    ReadValue read;
-    std::string_view rest;  // what follows the number
+    ReadValue read;         // cppcheck-suppress unusedStructMember
+    std::string_view rest;  // cppcheck-suppress unusedStructMember ; what follows the number
 };
 
 // A finite decimal number at the start of `text`, read by from_chars; a
@@ -77,10 +77,9 @@ constexpr std::array<UnitName<TemperatureUnit>, 5> kTemperatureUnits{
 template <typename Unit, std::size_t N>
 std::optional<Unit> Named(const std::array<UnitName<Unit>, N>& units, std::string_view name)
 {
-    for (const auto& entry : units)
-        if (entry.name == name)
-            return entry.unit;
-    return std::nullopt;
+    const auto* entry
+        = std::find_if(units.begin(), units.end(), [name](const auto& unit) { return unit.name == name; });
+    return entry != units.end() ? std::optional<Unit>(entry->unit) : std::nullopt;
 }
 
 // The number and its unit, the unit defaulting to `bareUnit`.

@@ -87,7 +87,7 @@ TEST(Cli, BadInputs)
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "Dewpoint"}, log, 1,
             "dewpoint: in.csv:3: column \"Dewpoint\": 'x' is not a number (accepted: -100 to +20 °C)\n"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure-column", "Pressure", "--sensor-column", "Humidity"}, log, 2,
-            "no column is named \"Humidity\"; the header has \"Time\", \"Pressure\", \"Dewpoint\""},
+            R"(no column is named "Humidity"; the header has "Time", "Pressure", "Dewpoint")"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "3"}, "a,b,c\n1,2,3\n4,5\n", 1,
             "in.csv:3: column \"c\" is field 3, but the row has only 2"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n\"3,4\n", 1,

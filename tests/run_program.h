@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,8 +67,8 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
     const std::filesystem::path here = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
+    std::transform(arguments.begin(), arguments.end(), std::back_inserter(argv),
+        [](const std::string& argument) { return const_cast<char*>(argument.c_str()); });
     argv.push_back(nullptr);
     pid_t pid = 0;
     ProgramRun run;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -18,7 +19,7 @@ struct ToolkitOption {
     const char* name;
     bool takesValue;
 };
-constexpr ToolkitOption kToolkitOptions[] = {
+constexpr std::array<ToolkitOption, 26> kToolkitOptions{{
     {"platform", true},
     {"platformpluginpath", true},
     {"platformtheme", true},
@@ -45,7 +46,7 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"dograb", false},
     {"sync", false},
     {"cmap", false},
-};
+}};
 
 QString Usage(const QCommandLineParser& parser)
 {
@@ -63,7 +64,7 @@ void Print(std::FILE* stream, const QString& text)
 
 }  // namespace
 
-std::optional<int> HandleCommandLine(int argc, char* argv[])
+std::optional<int> HandleCommandLine(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

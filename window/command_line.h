@@ -6,4 +6,4 @@
 // --version and a wrong argument are answered without a display. The
 // toolkit's own options (-platform, -style, -display, -reverse, ...) are let
 // through to it. Returns the exit status when the program should end now.
-std::optional<int> HandleCommandLine(int argc, char* argv[]);
+std::optional<int> HandleCommandLine(int argc, char** argv);

@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -26,14 +27,15 @@ constexpr int kFocusFrameWidth = 2;
 // A filled triangle pointing left or right, centred in `box`.
 void DrawArrow(QPainter& painter, const QRectF& box, bool right)
 {
-    const qreal half = std::min(box.width(), box.height()) * 0.22;
+    const qreal half = std::min(box.width(), box.height()) * 0.22;  // half the arrow's length
+    const qreal spread = 1.92 * half;                               // half its height
     const QPointF centre = box.center();
     const qreal tip = right ? half : -half;
-    const QPointF corners[] = {
-        centre + QPointF(tip, 0), centre + QPointF(-tip, -1.6 * half * 1.2), centre + QPointF(-tip, 1.6 * half * 1.2)};
+    const std::array<QPointF, 3> corners{
+        centre + QPointF(tip, 0), centre + QPointF(-tip, -spread), centre + QPointF(-tip, spread)};
     painter.setPen(Qt::NoPen);
     painter.setBrush(kArrow);
-    painter.drawPolygon(corners, 3);
+    painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
 }
 
 }  // namespace
