@@ -9,7 +9,6 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 ASAN_BUILD_DIR ?= build-asan
 FUZZ_SECONDS ?= 300
-SOURCES = $(shell git ls-files '*.cpp' '*.h')
 RUN_CLANG_TIDY = $(shell command -v run-clang-tidy || command -v run-clang-tidy-14)
 
 # Any memory error, leak or undefined behaviour aborts the test that meets it.
@@ -160,10 +159,11 @@ cppcheck:
 	  --inline-suppr --suppress=missingIncludeSystem $(CPPCHECK_BENCHMARK_FALSE_ALARMS) --error-exitcode=1 \
 	  -I . engine cli window tools tests benchmarks
 
+# The sources are listed after the set-up, which installs git.
 format-check:
 	@tools/setup.sh lint
-	@test -n "$(SOURCES)" || { echo "format-check: no sources listed (is git installed?)"; exit 1; }
-	@clang-format --dry-run --Werror $(SOURCES)
+	@sources=$$(git ls-files '*.cpp' '*.h'); test -n "$$sources" || { echo "format-check: no sources listed"; exit 1; }; \
+	  clang-format --dry-run --Werror $$sources
 
 lint: format-check cppcheck tidy
 
