@@ -77,7 +77,7 @@ public:
 private:
     long long totalBytes_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point shown_{};
+    std::chrono::steady_clock::time_point shown_ = start_;  // a quick run shows none
     bool visible_ = false;
 };
 
