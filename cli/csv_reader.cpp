@@ -41,14 +41,17 @@ char DetectDelimiter(std::string_view line)
     constexpr std::array<char, 3> kCandidates{',', ';', '\t'};
     std::array<int, 3> counts{};
     bool quoted = false;
+    bool closed = false;  // a quote just closed a quoted part: a second one makes a doubled quote
     bool fieldStart = true;
     for (const char c : line) {
         if (c == '\n')
             break;
-        if (quoted) {
-            quoted = c != '"';  // a doubled quote closes and reopens
+        if (quoted || (closed && c == '"')) {
+            closed = quoted && c == '"';
+            quoted = !closed;
             continue;
         }
+        closed = false;
         const auto* candidate = std::find(kCandidates.begin(), kCandidates.end(), c);
         if (candidate != kCandidates.end()) {
             ++counts.at(static_cast<std::size_t>(candidate - kCandidates.begin()));
