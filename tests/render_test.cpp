@@ -4,6 +4,7 @@
 // focus shows; and nothing is mirrored. The scale is the process's own
 // (QT_SCALE_FACTOR): the suite runs once per scale.
 #include "window/form1.h"
+#include "window/line_control.h"
 
 #include "scroll_bar_parts.h"
 
@@ -127,32 +128,19 @@ void RenderTest::linesPicturesAndTextsAtThisScale()
     qInfo() << "scale" << s;
     QCOMPARE(image.size(), (QSizeF(536, 301) * s).toSize());
 
-    // Every pixel row of each straight line has the line's blue within its column.
-    struct Straight {
-        const char* name;
-        int x;
-        int top;
-        int bottom;
-    };
-    for (const Straight& line : {Straight{"Line1", 426, 57, 120}, Straight{"Line4", 381, 189, 228}}) {
-        const QRect band = Device(QRectF(line.x, line.top, 1, line.bottom - line.top + 1), s);
-        // Rows wholly inside the line; an end may share a device row with its neighbour.
-        for (int y = int(std::ceil(line.top * s)); y < int(std::floor((line.bottom + 1) * s)); ++y) {
+    // Each leader line is blue all along, within a device pixel of where it runs.
+    for (LineControl* line : form_->findChildren<LineControl*>()) {
+        const QPointF from = QPointF(line->from()) + QPointF(0.5, 0.5);
+        const QPointF to = QPointF(line->to()) + QPointF(0.5, 0.5);
+        const int steps = int(QLineF(from, to).length());
+        for (int step = 0; step <= steps; ++step) {
+            const QPoint at = ((from + (to - from) * (step / double(steps))) * s).toPoint();
             bool found = false;
-            for (int x = band.left(); x <= band.right() && !found; ++x)
-                found = IsLineBlue(image.pixelColor(x, y));
-            QVERIFY2(found, qPrintable(QString("%1 missing at device row %2").arg(line.name).arg(y)));
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx)
+                    found = IsLineBlue(image.pixelColor(at + QPoint(dx, dy)));
+            QVERIFY2(found, qPrintable(QString("%1 missing at step %2").arg(line->objectName()).arg(step)));
         }
-    }
-    // The slanted leader: blue near every point along it.
-    for (int step = 0; step <= 30; ++step) {
-        const QPointF at
-            = (QPointF(351.5, 252.5) + (QPointF(381.5, 228.5) - QPointF(351.5, 252.5)) * (step / 30.0)) * s;
-        bool found = false;
-        for (int dy = -2; dy <= 2 && !found; ++dy)
-            for (int dx = -2; dx <= 2 && !found; ++dx)
-                found = IsLineBlue(image.pixelColor(int(at.x()) + dx, int(at.y()) + dy));
-        QVERIFY2(found, qPrintable(QString("Line2 missing near step %1").arg(step)));
     }
     // The sensor leader meets the ball: just above its top end lies the ball's blue.
     const QColor aboveLeader = image.pixelColor(Device(QRectF(381, 187, 1, 1), s).center());
