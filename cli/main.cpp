@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,20 +31,31 @@ void Complain(const std::string& message)
     std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
 }
 
+DecimalSeparators Separators(const Options& options)
+{
+    return {!options.decimalComma, options.decimalComma};
+}
+
+// The reading --pressure gives; a complaint where it is not one.
+std::optional<PressureReading> PressureArgument(const Options& options)
+{
+    const Parsed<PressureReading> pressure = ReadPressure(*options.pressure, options.pressureUnit, Separators(options));
+    if (!pressure.reading)
+        Complain("--pressure: " + ValueErrorMessage(pressure.error, *options.pressure, kPressureRange));
+    return pressure.reading;
+}
+
 int ConvertOne(const Options& options)
 {
-    const DecimalSeparators separators{!options.decimalComma, options.decimalComma};
-    const Parsed<PressureReading> pressure = ReadPressure(*options.pressure, options.pressureUnit, separators);
-    if (!pressure.reading) {
-        Complain("--pressure: " + ValueErrorMessage(pressure.error, *options.pressure, kPressureRange));
+    const std::optional<PressureReading> pressure = PressureArgument(options);
+    if (!pressure)
         return kUsageError;
-    }
-    const Parsed<SensorReading> sensor = ReadSensor(*options.sensor, options.sensorUnit, separators);
+    const Parsed<SensorReading> sensor = ReadSensor(*options.sensor, options.sensorUnit, Separators(options));
     if (!sensor.reading) {
         Complain("--sensor: " + ValueErrorMessage(sensor.error, *options.sensor, kSensorRange));
         return kUsageError;
     }
-    const dewpoint::CalcState state = Convert(*pressure.reading, *sensor.reading, options.atmosphere);
+    const dewpoint::CalcState state = Convert(*pressure, *sensor.reading, options.atmosphere);
     const std::string result = FormatResult(state.DewpointOut, options.format, options.decimalComma ? ',' : '.');
     std::printf("%s\n", result.c_str());
     return std::fflush(stdout) == 0 ? kDone : kDataError;
@@ -91,13 +103,9 @@ int ConvertTable(Options& options)
     log.sensorUnit = options.sensorUnit;
     log.atmosphere = options.atmosphere;
     if (options.pressure) {
-        const Parsed<PressureReading> pressure
-            = ReadPressure(*options.pressure, options.pressureUnit, {!options.decimalComma, options.decimalComma});
-        if (!pressure.reading) {
-            Complain("--pressure: " + ValueErrorMessage(pressure.error, *options.pressure, kPressureRange));
+        log.fixedPressure = PressureArgument(options);
+        if (!log.fixedPressure)
             return kUsageError;
-        }
-        log.fixedPressure = pressure.reading;
     }
 
     std::FILE* input = stdin;
