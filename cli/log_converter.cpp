@@ -1,6 +1,7 @@
 #include "log_converter.h"
 
 #include "csv_reader.h"
+#include "text.h"
 
 #include <algorithm>
 #include <array>
@@ -120,8 +121,8 @@ void WriteField(Writer& out, std::string_view value, char delimiter, bool quote)
 
 bool Quoted(std::string_view field)
 {
-    const std::size_t first = field.find_first_not_of(" \t");
-    return first != std::string_view::npos && field[first] == '"';
+    const std::string_view value = TrimmedBlanks(field);
+    return !value.empty() && value.front() == '"';
 }
 
 class Converter {

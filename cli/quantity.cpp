@@ -18,7 +18,6 @@ namespace {
 
 constexpr double kPaPerPsi = 6894.757293168;  // exact, from the international pound and inch
 constexpr double kPaPerBar = 100000.0;
-constexpr double kCelsiusToKelvin = 273.15;
 constexpr double kSlack = 1e-9;  // a unit conversion that lands this close to an end is inside
 
 struct Number {
@@ -218,8 +217,10 @@ CalcState Convert(const PressureReading& pressure, const SensorReading& sensor, 
 std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator)
 {
     const std::string_view separator(&decimalSeparator, 1);
+    if (format.unit && !format.fullDigits)
+        return format.fahrenheit ? FahrenheitText(dewpointC, separator) : CelsiusText(dewpointC, separator);
+    const double value = format.fahrenheit ? FahrenheitFromCelsius(dewpointC) : dewpointC;
     if (format.fullDigits) {
-        const double value = format.fahrenheit ? dewpointC * 1.8 + 32.0 : dewpointC;
         std::array<char, 48> buffer{};
         const auto end
             = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed).ptr;
@@ -228,9 +229,7 @@ std::string FormatResult(double dewpointC, const ResultFormat& format, char deci
             text[point] = decimalSeparator;
         return text;
     }
-    if (format.unit)
-        return format.fahrenheit ? FahrenheitText(dewpointC, separator) : CelsiusText(dewpointC, separator);
-    return FormatOneDecimal(format.fahrenheit ? dewpointC * 1.8 + 32.0 : dewpointC, separator);
+    return FormatOneDecimal(value, separator);
 }
 
 }  // namespace dewpoint::cli

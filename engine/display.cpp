@@ -145,10 +145,14 @@ std::string CelsiusText(double celsius, std::string_view decimalSeparator)
     return FormatOneDecimal(celsius, decimalSeparator) + " \u00B0C";
 }
 
+double FahrenheitFromCelsius(double celsius)
+{
+    return (Checked(celsius, "the temperature in \u00B0F") * 1.8 + 32.0).value();
+}
+
 std::string FahrenheitText(double celsius, std::string_view decimalSeparator)
 {
-    return FormatOneDecimal((Checked(celsius, "the temperature in \u00B0F") * 1.8 + 32.0).value(), decimalSeparator)
-        + " \u00B0F";
+    return FormatOneDecimal(FahrenheitFromCelsius(celsius), decimalSeparator) + " \u00B0F";
 }
 
 std::string AbsoluteBarText(double pressureGaugeBar, std::string_view decimalSeparator)

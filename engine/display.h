@@ -33,6 +33,9 @@ std::string PsiText(double pressureGaugeBar);
 // "32.1 °C": a temperature in °C.
 std::string CelsiusText(double celsius, std::string_view decimalSeparator = ".");
 
+// A temperature in °C in degrees Fahrenheit: × 1.8 + 32.
+double FahrenheitFromCelsius(double celsius);
+
 // "89.9 °F": a temperature in °C, shown in degrees Fahrenheit.
 std::string FahrenheitText(double celsius, std::string_view decimalSeparator = ".");
 

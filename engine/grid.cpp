@@ -13,8 +13,6 @@ namespace {
 // far below the grid's 0.1 and far above the rounding of a unit conversion.
 constexpr double kOnGridTolerance = 1e-9;
 
-constexpr double kCelsiusToKelvin = 273.15;
-
 std::int16_t Subtract16(std::int16_t left, std::int16_t right)
 {
     const int difference = left - right;

@@ -18,6 +18,9 @@ inline constexpr std::int16_t kSensorScrollMin = 0;
 inline constexpr std::int16_t kSensorScrollMax = 1200;
 inline constexpr std::int16_t kSensorScrollZero = 1000;  // 0.0 °C
 
+// 0 °C as an absolute temperature, in K.
+inline constexpr double kCelsiusToKelvin = 273.15;
+
 // Scroll positions per bar or per °C, and the size of one position. The
 // value of a position is the position times kScrollStep (a multiplication by
 // the double 0.1, which rounds differently from a division by 10).
