@@ -8,7 +8,7 @@
 // result; results given as a dewpoint over supercooled water, which the
 // exact inversion gives as a frostpoint, are listed apart.
 #include "engine/formulas.h"
-#include "engine/grid.h"
+#include "tests/support/engine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,14 @@
 // Speed of the numeric core: one conversion, one read-out text, both
 // together, and every state the window can reach.
 #include "engine/conversion.h"
+#include "engine/correctly_rounded.h"
 #include "engine/display.h"
-#include "engine/grid.h"
+#include "tests/support/engine.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -58,6 +60,57 @@ void ReadOutText(benchmark::State& run)
         benchmark::DoNotOptimize(dewpoint::CelsiusText(values.at(next++ % values.size())));
 }
 BENCHMARK(ReadOutText);
+
+// The engine's correctly rounded functions beside the C library's, on the
+// kinds of argument the conversion passes: the exponents of the
+// vapour-pressure formulas (−40 to +7), ratios of vapour pressures (1e-4 to
+// 20), and their logarithms (−10 to +3) for the powers.
+std::vector<double> Arguments(double low, double high)
+{
+    std::vector<double> arguments;
+    for (int i = 0; i < 1024; ++i)
+        arguments.push_back(low + (high - low) * (i + 0.5) / 1024);
+    return arguments;
+}
+void FunctionCost(benchmark::State& run, double (*function)(double), double low, double high)
+{
+    const std::vector<double> arguments = Arguments(low, high);
+    std::size_t next = 0;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(function(arguments[next++ % arguments.size()]));
+}
+double LibraryExp(double x)
+{
+    return std::exp(x);
+}
+double LibraryLog(double x)
+{
+    return std::log(x);
+}
+double Cube(double x)
+{
+    return dewpoint::CorrectlyRoundedPower(x, 3);
+}
+double LibraryCube(double x)
+{
+    return std::pow(x, 3.0);
+}
+double FourthPower(double x)
+{
+    return dewpoint::CorrectlyRoundedPower(x, 4);
+}
+double LibraryFourthPower(double x)
+{
+    return std::pow(x, 4.0);
+}
+BENCHMARK_CAPTURE(FunctionCost, Exp, dewpoint::CorrectlyRoundedExp, -40.0, 7.0)->Name("Exp");
+BENCHMARK_CAPTURE(FunctionCost, LibraryExp, LibraryExp, -40.0, 7.0)->Name("LibraryExp");
+BENCHMARK_CAPTURE(FunctionCost, Log, dewpoint::CorrectlyRoundedLog, 1e-4, 20.0)->Name("Log");
+BENCHMARK_CAPTURE(FunctionCost, LibraryLog, LibraryLog, 1e-4, 20.0)->Name("LibraryLog");
+BENCHMARK_CAPTURE(FunctionCost, Cube, Cube, -10.0, 3.0)->Name("Cube");
+BENCHMARK_CAPTURE(FunctionCost, LibraryCube, LibraryCube, -10.0, 3.0)->Name("LibraryCube");
+BENCHMARK_CAPTURE(FunctionCost, FourthPower, FourthPower, -10.0, 3.0)->Name("FourthPower");
+BENCHMARK_CAPTURE(FunctionCost, LibraryFourthPower, LibraryFourthPower, -10.0, 3.0)->Name("LibraryFourthPower");
 
 void WholeGrid(benchmark::State& run)
 {

@@ -4,6 +4,7 @@
 
 #include "engine/display.h"
 #include "engine/grid.h"
+#include "engine/units.h"
 
 #include <algorithm>
 #include <array>
@@ -16,8 +17,6 @@ namespace dewpoint::cli {
 
 namespace {
 
-constexpr double kPaPerPsi = 6894.757293168;  // exact, from the international pound and inch
-constexpr double kPaPerBar = 100000.0;
 constexpr double kSlack = 1e-9;  // a unit conversion that lands this close to an end is inside
 
 struct Number {
@@ -156,7 +155,7 @@ Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit
     case TemperatureUnit::Celsius:
         break;
     case TemperatureUnit::Fahrenheit:
-        read.value = (read.value - 32.0) / 1.8;
+        read.value = (read.value - kFahrenheitAtZeroCelsius) / kFahrenheitPerCelsius;
         break;
     case TemperatureUnit::Kelvin:
         reading.kelvin = read.value;

@@ -1,8 +1,10 @@
 #include "checked_math.h"
 
+#include "correctly_rounded.h"
 #include "faults.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace dewpoint {
 
@@ -21,7 +23,10 @@ Checked Power(const Checked& base, double exponent)
     // Zero to a negative power is a pole, which IEEE 754 reports as a division by zero.
     if (base.value() == 0.0 && exponent < 0.0)
         throw ArithmeticFault(FloatFault::DivisionByZero, base.quantity());
-    return {std::pow(base.value(), exponent), base.quantity()};
+    const auto whole = static_cast<int>(exponent);
+    if (whole != exponent)
+        throw std::domain_error("Power: the exponent must be a whole number");
+    return {CorrectlyRoundedPower(base.value(), whole), base.quantity()};
 }
 
 Checked PowerOfTen(int exponent, std::string_view quantity)
@@ -33,12 +38,12 @@ Checked NaturalLog(const Checked& argument)
 {
     if (argument.value() <= 0.0)
         throw LogarithmArgumentError(argument.value(), argument.quantity());
-    return {std::log(argument.value()), argument.quantity()};
+    return {CorrectlyRoundedLog(argument.value()), argument.quantity()};
 }
 
 Checked NaturalExp(const Checked& exponent)
 {
-    return {std::exp(exponent.value()), exponent.quantity()};
+    return {CorrectlyRoundedExp(exponent.value()), exponent.quantity()};
 }
 
 }  // namespace dewpoint

@@ -61,17 +61,20 @@ private:
     std::string_view quantity_;
 };
 
-// The general power operation with a double exponent. It is never replaced
-// by repeated multiplication, whose rounding differs.
+// The general power operation with a whole exponent given as a double: the
+// exact power, rounded once to the nearest double (correctly_rounded.h). It
+// is never replaced by repeated multiplication, which rounds at every step.
 Checked Power(const Checked& base, double exponent);
 
 // 10 raised to a (negative) whole exponent, formed at run time; multiplying
 // a mantissa by it rounds differently from writing the product as a literal.
 Checked PowerOfTen(int exponent, std::string_view quantity);
 
-// Natural logarithm; a non-positive argument raises LogarithmArgumentError.
+// Natural logarithm, correctly rounded; a non-positive argument raises
+// LogarithmArgumentError.
 Checked NaturalLog(const Checked& argument);
 
+// Natural exponential, correctly rounded.
 Checked NaturalExp(const Checked& exponent);
 
 }  // namespace dewpoint

@@ -9,11 +9,9 @@
 // otherwise.
 #pragma once
 
-namespace dewpoint {
+#include "units.h"
 
-// Standard atmosphere, in bar: the offset from gauge to absolute pressure and
-// the absolute pressure of a sensor that samples expanded air.
-inline constexpr double kStandardAtmosphereBar = 1.01325;
+namespace dewpoint {
 
 // Ice formula at 273.15 K, in Pa, rounded to seven decimals.
 inline constexpr double kIceThresholdPa = 611.1535444;

@@ -3,6 +3,7 @@
 #include "checked_math.h"
 #include "conversion.h"
 #include "grid.h"
+#include "units.h"
 
 #include <algorithm>
 #include <array>
@@ -147,7 +148,7 @@ std::string CelsiusText(double celsius, std::string_view decimalSeparator)
 
 double FahrenheitFromCelsius(double celsius)
 {
-    return (Checked(celsius, "the temperature in \u00B0F") * 1.8 + 32.0).value();
+    return (Checked(celsius, "the temperature in \u00B0F") * kFahrenheitPerCelsius + kFahrenheitAtZeroCelsius).value();
 }
 
 std::string FahrenheitText(double celsius, std::string_view decimalSeparator)

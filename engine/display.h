@@ -8,8 +8,6 @@
 
 namespace dewpoint {
 
-inline constexpr double kPsiPerBar = 14.5;
-
 // The pattern "#0.0": at least one digit before the separator, exactly one
 // after it, no grouping, a leading minus for negative values, halves rounded
 // away from zero. A value that rounds to zero shows as "0.0", never "-0.0".

@@ -15,8 +15,6 @@ std::string MessageText(double value)
     return buffer.data();
 }
 
-}  // namespace
-
 std::string_view FaultName(FloatFault fault)
 {
     switch (fault) {
@@ -29,6 +27,8 @@ std::string_view FaultName(FloatFault fault)
     }
     return "floating-point fault";
 }
+
+}  // namespace
 
 ArithmeticFault::ArithmeticFault(FloatFault fault, std::string_view quantity)
     : std::runtime_error(std::string(FaultName(fault)) + " while computing " + std::string(quantity))

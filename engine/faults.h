@@ -51,6 +51,4 @@ public:
     IntegerOverflow(std::int16_t left, std::int16_t right, std::string_view operation);
 };
 
-[[nodiscard]] std::string_view FaultName(FloatFault fault);
-
 }  // namespace dewpoint

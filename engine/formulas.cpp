@@ -91,16 +91,6 @@ double WaterVapourPressurePa(const TemperaturePowers& powers)
     return NaturalExp(lnE).value();
 }
 
-double IceVapourPressurePaFromTempK(double tempK)
-{
-    return IceVapourPressurePa(TemperaturePowersOf(tempK, "PvIce"));
-}
-
-double WaterVapourPressurePaFromTempK(double tempK)
-{
-    return WaterVapourPressurePa(TemperaturePowersOf(tempK, "PvWater"));
-}
-
 RatioPowers RatioPowersOf(double lnRatio, std::string_view quantity)
 {
     const Checked y(lnRatio, quantity);
@@ -120,16 +110,6 @@ double ColdDewpointC(const RatioPowers& y)
 double FrostpointC(const RatioPowers& y)
 {
     return Evaluate(Ice(), y, "FrostpointIce");
-}
-
-double WarmDewpointCFromLnRatio(double lnRatio)
-{
-    return WarmDewpointC(RatioPowersOf(lnRatio, "DewpointWarm"));
-}
-
-double ColdDewpointCFromLnRatio(double lnRatio)
-{
-    return ColdDewpointC(RatioPowersOf(lnRatio, "DewpointCold"));
 }
 
 double FrostpointCFromLnRatio(double lnRatio)

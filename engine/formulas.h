@@ -31,12 +31,10 @@ TemperaturePowers TemperaturePowersOf(double tempK, std::string_view quantity);
 
 // Saturation vapour pressure over a plane ice surface, in Pa, at the absolute
 // temperature `tempK` in K (Sonntag 1990, formula for ice).
-double IceVapourPressurePaFromTempK(double tempK);
 double IceVapourPressurePa(const TemperaturePowers& t);
 
 // Saturation vapour pressure over a plane surface of liquid water, in Pa, at
 // the absolute temperature `tempK` in K (Sonntag 1990, formula for water).
-double WaterVapourPressurePaFromTempK(double tempK);
 double WaterVapourPressurePa(const TemperaturePowers& t);
 
 // The three inverse polynomials take y = ln(e / e0), a dimensionless ratio
@@ -52,11 +50,9 @@ struct RatioPowers {
 RatioPowers RatioPowersOf(double lnRatio, std::string_view quantity);
 
 // Dewpoint over liquid water at or above 0 °C; e0 = 6.11213 hPa.
-double WarmDewpointCFromLnRatio(double lnRatio);
 double WarmDewpointC(const RatioPowers& y);
 
 // Dewpoint over supercooled liquid water below 0 °C; e0 = 6.11213 hPa.
-double ColdDewpointCFromLnRatio(double lnRatio);
 double ColdDewpointC(const RatioPowers& y);
 
 // Frostpoint over ice; e0 = 6.11153 hPa.

@@ -18,18 +18,11 @@ inline constexpr std::int16_t kSensorScrollMin = 0;
 inline constexpr std::int16_t kSensorScrollMax = 1200;
 inline constexpr std::int16_t kSensorScrollZero = 1000;  // 0.0 °C
 
-// 0 °C as an absolute temperature, in K.
-inline constexpr double kCelsiusToKelvin = 273.15;
-
 // Scroll positions per bar or per °C, and the size of one position. The
 // value of a position is the position times kScrollStep (a multiplication by
 // the double 0.1, which rounds differently from a division by 10).
 inline constexpr int kScrollStepsPerUnit = 10;
 inline constexpr double kScrollStep = 0.1;
-
-// 401 pressures × 1201 sensor values × 2 sensor positions.
-inline constexpr int kGridPointCount
-    = (kPressureScrollMax - kPressureScrollMin + 1) * (kSensorScrollMax - kSensorScrollMin + 1) * 2;
 
 // Gauge pressure in bar from the pressure scroll bar: value × 0.1.
 double PressureGaugeFromScroll(std::int16_t scrollValue);
@@ -55,15 +48,5 @@ struct GridPoint {
 
 // The conversion at a grid point, computed exactly as the window computes it.
 CalcState ConvertAtGridPoint(const GridPoint& point);
-
-// Calls visit(GridPoint) for every point of the grid: pressure outermost,
-// then sensor value, then atmosphere before system pressure.
-template <typename Visit> void ForEachGridPoint(Visit&& visit)
-{
-    for (int pressure = kPressureScrollMin; pressure <= kPressureScrollMax; ++pressure)
-        for (int sensor = kSensorScrollMin; sensor <= kSensorScrollMax; ++sensor)
-            for (const bool atmosphere : {true, false})
-                visit(GridPoint{static_cast<std::int16_t>(pressure), static_cast<std::int16_t>(sensor), atmosphere});
-}
 
 }  // namespace dewpoint

@@ -1,7 +1,7 @@
 // The command-line program as its users run it: one conversion, whole logs
 // in the dialects loggers write, every bad input, and the whole grid of the
 // window in one run.
-#include "engine/grid.h"
+#include "support/engine.h"
 #include "run_program.h"
 
 #include <gtest/gtest.h>

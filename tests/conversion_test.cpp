@@ -2,7 +2,7 @@
 
 #include "engine/display.h"
 #include "engine/faults.h"
-#include "test_support.h"
+#include "support/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Prints a digest of every field of every reachable state. Built once from
 // unoptimised and once from optimised engine code, the two must agree to
 // the last bit.
-#include "engine/grid.h"
+#include "support/engine.h"
 
 #include <array>
 #include <bit>

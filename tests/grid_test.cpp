@@ -3,11 +3,12 @@
 #include "engine/grid.h"
 
 #include "engine/display.h"
-#include "test_support.h"
+#include "support/engine.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -75,6 +76,20 @@ TEST(Grid, AtmosphereReadingRisesWithPressure)
     EXPECT_LT(coldestSupercooled, -5.5);
     EXPECT_GT(largestStepBack, 0.2);
     EXPECT_LT(largestStepBack, 0.5);
+}
+
+// The read-out of every state, as the window and dewpoint show it, is the
+// text it has always been: a digest of all 963,202 texts, one a line.
+TEST(Grid, ReadOutTextsAreUnchanged)
+{
+    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a, 64 bit
+    ForEachGridPoint([&hash](const GridPoint& point) {
+        for (const unsigned char byte : CelsiusText(ConvertAtGridPoint(point).DewpointOut) + "\n") {
+            hash ^= byte;
+            hash *= 1099511628211ULL;
+        }
+    });
+    EXPECT_EQ(hash, 0x486f19689b21d339U);
 }
 
 // Every position reads back as itself, and a value is taken as a position

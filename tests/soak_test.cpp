@@ -7,7 +7,7 @@
 #include "engine/display.h"
 #include "engine/grid.h"
 #include "scroll_bar_parts.h"
-#include "test_support.h"
+#include "support/engine.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 #include "engine/faults.h"
-#include "engine/grid.h"
+#include "support/engine.h"
 #include "scroll_bar_parts.h"
 
 #include <QApplication>

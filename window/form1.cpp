@@ -244,7 +244,7 @@ void Form1::Form_Load()
     // one runs a conversion at once.
     state_.PressureGauge = 7.0;
     state_.PressureAbs = 8.01325;
-    state_.TempK = 273.15;
+    state_.TempK = dewpoint::kCelsiusToKelvin;
 
     HScroll1->setValue(70);
     Label2->setText(Text(dewpoint::BarText(7.0, DecimalSeparator())));
