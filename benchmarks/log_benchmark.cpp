@@ -114,13 +114,14 @@ int main(int argc, char* argv[])
             sink += Convert(pressure, sensor, true).DewpointOut;
     });
 
-    LogOptions options;
-    options.sensorColumn = "Dewpoint";
-    options.pressureColumn = "Pressure";
+    Settings settings;
+    settings.sensorColumn = "Dewpoint";
+    settings.pressureColumn = "Pressure";
+    settings.format.unit = false;
     std::FILE* nowhere = std::fopen("/dev/null", "wb");
     const double table = BestSeconds([&] {
         std::FILE* input = fmemopen(log.data(), log.size(), "rb");
-        const LogResult result = ConvertLog(input, nowhere, options, {});
+        const LogResult result = ConvertLog(input, nowhere, settings, std::nullopt, {});
         std::fclose(input);
         if (result.outcome != LogOutcome::Done || result.rows != kRows)
             std::fprintf(stderr, "log_benchmark: the log did not convert\n");

@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 namespace dewpoint::cli {
 
 namespace {
 
-constexpr std::size_t kBlock = 1 << 16;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::size_t Offset(const char* from, const char* to)
 {
@@ -44,8 +45,6 @@ char DetectDelimiter(std::string_view line)
     bool closed = false;  // a quote just closed a quoted part: a second one makes a doubled quote
     bool fieldStart = true;
     for (const char c : line) {
-        if (c == '\n')
-            break;
         if (quoted || (closed && c == '"')) {
             closed = quoted && c == '"';
             quoted = !closed;
@@ -66,9 +65,10 @@ char DetectDelimiter(std::string_view line)
     return *most == 0 ? ',' : kCandidates.at(static_cast<std::size_t>(most - counts.begin()));
 }
 
-CsvReader::CsvReader(std::FILE* input)
+CsvReader::CsvReader(std::FILE* input, std::size_t blockSize)
     : input_(input)
-    , buffer_(kBlock, '\0')
+    , blockSize_(std::max<std::size_t>(blockSize, 1))
+    , buffer_(blockSize_, '\0')
 {
 }
 
@@ -76,19 +76,21 @@ bool CsvReader::Fill()
 {
     if (atEnd_)
         return false;
-    // Keep the bytes not yet returned, at the front; make room for at least
-    // as many again, so that a long record is scanned a bounded number of times.
+    // Keep the bytes not yet returned, at the front, and make room for one
+    // more block. A record is refused before it needs more than
+    // kMaxRecord plus two blocks.
     if (start_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + start_, end_ - start_);
         end_ -= start_;
         start_ = 0;
     }
-    if (end_ > buffer_.size() / 2)
-        buffer_.resize(buffer_.size() * 2);
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, input_);
+    if (buffer_.size() - end_ < blockSize_)
+        buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, blockSize_, input_);
     if (got == 0) {
         atEnd_ = true;
         failed_ = std::ferror(input_) != 0;
+        readError_ = failed_ ? errno : 0;
         return false;
     }
     end_ += got;
@@ -96,46 +98,84 @@ bool CsvReader::Fill()
     return true;
 }
 
-bool CsvReader::ReadRawLine(std::string_view& line)
+std::string_view CsvReader::TakeByteOrderMark()
+{
+    while (end_ - start_ < kUtf8ByteOrderMark.size() && Fill()) { }
+    if (std::string_view(buffer_.data() + start_, end_ - start_).substr(0, kUtf8ByteOrderMark.size())
+        != kUtf8ByteOrderMark)
+        return {};
+    start_ += kUtf8ByteOrderMark.size();
+    return kUtf8ByteOrderMark;
+}
+
+std::string_view CsvReader::Head()
+{
+    if (end_ == start_)
+        Fill();
+    return {buffer_.data() + start_, end_ - start_};
+}
+
+ReadStatus CsvReader::FindLineEnd(std::size_t& textLength, std::size_t& endingLength)
 {
     std::size_t scanned = 0;
     for (;;) {
-        const char* from = buffer_.data() + start_ + scanned;
-        if (const void* newline = std::memchr(from, '\n', end_ - start_ - scanned)) {
-            const std::size_t length = static_cast<const char*>(newline) - (buffer_.data() + start_) + 1;
-            line = std::string_view(buffer_.data() + start_, length);
-            start_ += length;
-            ++nextLine_;
-            return true;
+        const char* const begin = buffer_.data() + start_;
+        const std::size_t held = end_ - start_;
+        for (; scanned < held; ++scanned) {
+            if (begin[scanned] == '\n') {
+                endingLength = 1;
+                break;
+            }
+            if (begin[scanned] == '\r' && (scanned + 1 < held || atEnd_)) {
+                endingLength = scanned + 1 < held && begin[scanned + 1] == '\n' ? 2 : 1;
+                break;
+            }
+            if (begin[scanned] == '\r')
+                break;  // a line feed may follow in the next block
         }
-        scanned = end_ - start_;
-        if (!Fill()) {
-            line = std::string_view(buffer_.data() + start_, end_ - start_);
-            start_ = end_;
-            return !line.empty();
+        const bool found = scanned < held && endingLength > 0;
+        if (found || atEnd_) {
+            if (!found && held == 0)
+                return ReadStatus::End;
+            if (!found)
+                endingLength = 0;
+            textLength = scanned;
+            return textLength > kMaxRecord ? ReadStatus::TooLong : ReadStatus::Ok;
         }
+        if (held > kMaxRecord + 1)
+            return ReadStatus::TooLong;
+        endingLength = 0;
+        Fill();
     }
 }
 
-std::string_view CsvReader::PeekLine()
+ReadStatus CsvReader::ReadLine(std::string_view& line)
 {
-    std::size_t scanned = 0;
-    for (;;) {
-        const char* from = buffer_.data() + start_ + scanned;
-        if (const void* newline = std::memchr(from, '\n', end_ - start_ - scanned))
-            return {buffer_.data() + start_,
-                static_cast<std::size_t>(static_cast<const char*>(newline) - (buffer_.data() + start_))};
-        scanned = end_ - start_;
-        if (!Fill())
-            return {buffer_.data() + start_, end_ - start_};
-    }
+    std::size_t text = 0;
+    std::size_t ending = 0;
+    const ReadStatus status = FindLineEnd(text, ending);
+    if (status != ReadStatus::Ok)
+        return status;
+    line = std::string_view(buffer_.data() + start_, text + ending);
+    start_ += text + ending;
+    ++nextLine_;
+    return status;
 }
 
-bool CsvReader::ReadRecord(char delimiter, Record& record)
+ReadStatus CsvReader::PeekLine(std::string_view& line)
+{
+    std::size_t text = 0;
+    std::size_t ending = 0;
+    const ReadStatus status = FindLineEnd(text, ending);
+    if (status == ReadStatus::Ok)
+        line = std::string_view(buffer_.data() + start_, text);
+    return status;
+}
+
+ReadStatus CsvReader::ReadRecord(char delimiter, Record& record)
 {
     record.firstLine = nextLine_;
     record.unterminatedQuote = false;
-    record.tooLong = false;
 
     // Scans from the record's start; where the bytes held end inside the
     // record, reads more and scans it again.
@@ -146,27 +186,28 @@ bool CsvReader::ReadRecord(char delimiter, Record& record)
         const char* p = begin;
         const char* fieldBegin = p;
         const char* textEnd = nullptr;  // set once the line ending is found
+        std::size_t endingLength = 0;
         long lines = 0;
-        while (p < stop && !textEnd) {
+        bool needMore = false;
+        while (p < stop) {
             if (*p == '"' && p == fieldBegin) {
                 // A quoted field: up to the quote that is not doubled. A
                 // quote at the end of the bytes held may be the first of two.
                 const char* q = p + 1;
                 for (; q < stop; ++q) {
                     if (*q == '"') {
-                        if (q + 1 == stop && !atEnd_)
-                            break;
                         if (q + 1 < stop && q[1] == '"') {
                             ++q;
                             continue;
                         }
                         break;
                     }
-                    lines += *q == '\n' ? 1 : 0;
+                    lines += *q == '\n' || (*q == '\r' && (q + 1 == stop || q[1] != '\n')) ? 1 : 0;
                 }
                 if (q >= stop || (q + 1 == stop && !atEnd_)) {
+                    needMore = !atEnd_;
+                    record.unterminatedQuote = atEnd_ && q >= stop;
                     p = stop;
-                    record.unterminatedQuote = atEnd_;
                     break;
                 }
                 p = q + 1;
@@ -175,33 +216,35 @@ bool CsvReader::ReadRecord(char delimiter, Record& record)
             if (*p == delimiter) {
                 record.fields.push_back({Offset(begin, fieldBegin), Offset(fieldBegin, p)});
                 fieldBegin = ++p;
-            } else if (*p == '\n') {
-                textEnd = p > fieldBegin && p[-1] == '\r' ? p - 1 : p;
+            } else if (*p == '\n' || (*p == '\r' && (p + 1 < stop || atEnd_))) {
+                textEnd = p;
+                endingLength = *p == '\r' && p + 1 < stop && p[1] == '\n' ? 2 : 1;
+                break;
+            } else if (*p == '\r') {
+                needMore = true;  // a line feed may follow in the next block
+                break;
             } else {
                 ++p;
             }
         }
-        if (!textEnd && !atEnd_) {
-            if (end_ - start_ > kMaxRecord) {
-                record.tooLong = true;
-                record.text = {};
-                record.ending = {};
-                return true;
-            }
+        if (!textEnd && (needMore || !atEnd_)) {
+            if (end_ - start_ > kMaxRecord + 1)
+                return ReadStatus::TooLong;
             Fill();
             continue;
         }
         if (begin == stop)
-            return false;
-        const char* const recordEnd = textEnd ? p + 1 : stop;
+            return ReadStatus::End;
         if (!textEnd)
             textEnd = stop;  // the last record, without a line ending
+        if (Offset(begin, textEnd) > kMaxRecord)
+            return ReadStatus::TooLong;
         record.fields.push_back({Offset(begin, fieldBegin), Offset(fieldBegin, textEnd)});
         record.text = std::string_view(begin, Offset(begin, textEnd));
-        record.ending = std::string_view(textEnd, Offset(textEnd, recordEnd));
-        nextLine_ += lines + (recordEnd[-1] == '\n' ? 1 : 0);
-        start_ = Offset(buffer_.data(), recordEnd);
-        return true;
+        record.ending = std::string_view(textEnd, endingLength);
+        nextLine_ += lines + (endingLength > 0 ? 1 : 0);
+        start_ = Offset(buffer_.data(), textEnd + endingLength);
+        return ReadStatus::Ok;
     }
 }
 

@@ -12,7 +12,8 @@
 namespace dewpoint::cli {
 
 // One record: its bytes without the line ending, the line ending ("\r\n",
-// "\n" or "" at the end of the input), and where each field lies in it.
+// "\n", a lone "\r", or "" at the end of the input), and where each field
+// lies in it.
 struct Record {
     std::string_view text;
     std::string_view ending;
@@ -23,7 +24,6 @@ struct Record {
     std::vector<Field> fields;
     long firstLine = 0;              // 1-based line of the input where the record starts
     bool unterminatedQuote = false;  // the input ended inside a quoted field
-    bool tooLong = false;            // longer than kMaxRecord: nothing more is read
 
     [[nodiscard]] std::string_view field(std::size_t index) const
     {
@@ -42,40 +42,57 @@ std::string_view FieldValue(std::string_view field, std::string& scratch);
 // most often outside quotes, ',' where it holds none.
 char DetectDelimiter(std::string_view line);
 
+enum class ReadStatus {
+    Ok,
+    End,      // nothing more to read
+    TooLong,  // a line or record longer than CsvReader::kMaxRecord: nothing more is read
+};
+
 class CsvReader {
 public:
-    // Longer records are refused rather than held in memory: no logger
-    // writes a row of a mebibyte.
+    // Longer lines and records are refused rather than held in memory: no
+    // logger writes a row of a mebibyte.
     static constexpr std::size_t kMaxRecord = std::size_t{1} << 20;
+    static constexpr std::size_t kBlock = std::size_t{1} << 16;
 
-    explicit CsvReader(std::FILE* input);
+    // `blockSize` is how much one read asks for.
+    explicit CsvReader(std::FILE* input, std::size_t blockSize = kBlock);
 
-    // The next physical line as it stands, ending included, before the
-    // table starts. False at the end of the input.
-    bool ReadRawLine(std::string_view& line);
+    // The UTF-8 byte-order mark the input starts with, taken off the first
+    // line (empty where there is none). Call before reading anything else.
+    std::string_view TakeByteOrderMark();
 
-    // The first record's line, without reading it: for detecting the delimiter.
-    std::string_view PeekLine();
+    // The first bytes of the input not yet returned: for telling its encoding.
+    std::string_view Head();
 
-    // The next record, split at `delimiter`. False at the end of the input.
-    // The record's views stay valid until the next call.
-    bool ReadRecord(char delimiter, Record& record);
+    // The next physical line as it stands, ending included.
+    ReadStatus ReadLine(std::string_view& line);
+    // The next physical line without its ending, without reading it.
+    ReadStatus PeekLine(std::string_view& line);
+
+    // The next record, split at `delimiter`. Its views stay valid until the next call.
+    ReadStatus ReadRecord(char delimiter, Record& record);
 
     // Bytes read so far, for progress.
     [[nodiscard]] long long bytesRead() const { return bytesRead_; }
-    // True once reading failed (not at the end of the input).
+    // True once reading failed (not at the end of the input), and the system's error number.
     [[nodiscard]] bool failed() const { return failed_; }
+    [[nodiscard]] int readError() const { return readError_; }
 
 private:
-    // Makes at least one more byte available after the ones held; false at the end.
+    // Reads one more block after the bytes held; false at the end of the input.
     bool Fill();
+    // Where the physical line at the read position ends.
+    ReadStatus FindLineEnd(std::size_t& textLength, std::size_t& endingLength);
 
     std::FILE* input_;
+    std::size_t blockSize_;
     std::string buffer_;
     std::size_t start_ = 0;  // first byte not yet returned
     std::size_t end_ = 0;    // bytes held
     bool atEnd_ = false;
     bool failed_ = false;
+    int readError_ = 0;
     long long bytesRead_ = 0;
     long nextLine_ = 1;
 };

@@ -2,6 +2,8 @@
 // byte of the input through unchanged.
 #pragma once
 
+#include "csv_reader.h"
+#include "options.h"
 #include "quantity.h"
 
 #include <cstdio>
@@ -11,31 +13,12 @@
 
 namespace dewpoint::cli {
 
-struct LogOptions {
-    std::string inputName = "<stdin>";  // for messages
-    std::string sensorColumn;           // a header name or a 1-based number
-    std::string pressureColumn;         // empty: every row at `fixedPressure`
-    std::optional<PressureReading> fixedPressure;
-    std::string positionColumn;  // empty: every row at `atmosphere`
-    bool atmosphere = true;
-    bool header = true;
-    long skipLines = 0;
-    char delimiter = '\0';  // '\0': detected from the first row
-    bool decimalComma = false;
-    PressureUnit pressureUnit = PressureUnit::Bar;
-    TemperatureUnit sensorUnit = TemperatureUnit::Celsius;
-    ResultFormat format{false, false, false};
-    std::string outputColumn;  // empty: a name with the result's unit
-    bool skipBad = false;
-};
-
 enum class LogOutcome {
     Done,         // every row converted
-    BadRow,       // stopped at the first bad row
     RowsSkipped,  // finished, with bad rows left without a result
-    UsageError,   // the table does not have the columns asked for
-    ReadError,
-    WriteError,
+    BadData,      // stopped: a bad row, an input that holds no table or cannot be read
+    UsageError,   // the table does not have the columns asked for, or the new name cannot be written in it
+    WriteError,   // the output could not be written
 };
 
 struct LogResult {
@@ -44,13 +27,17 @@ struct LogResult {
     long long skipped = 0;  // bad rows written without a result
 };
 
-// Reports a message line (without "dewpoint: ") and the progress.
+// Where messages (without "dewpoint: ") and progress go.
 struct LogReporting {
     std::function<void(const std::string&)> message;
     // Called now and then with the rows and bytes done; may be empty.
     std::function<void(long long rows, long long bytes)> progress;
 };
 
-LogResult ConvertLog(std::FILE* input, std::FILE* output, const LogOptions& options, const LogReporting& reporting);
+// Converts the table on `input` to `output` as `settings` say. Every row
+// takes `fixedPressure` where the settings name no pressure column.
+LogResult ConvertLog(std::FILE* input, std::FILE* output, const Settings& settings,
+    const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting,
+    std::size_t blockSize = CsvReader::kBlock);
 
 }  // namespace dewpoint::cli

@@ -3,14 +3,11 @@
 #include "log_converter.h"
 #include "options.h"
 #include "output_file.h"
+#include "platform.h"
 #include "quantity.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <optional>
 #include <string>
@@ -22,43 +19,54 @@ using namespace dewpoint::cli;
 
 // Exit statuses.
 constexpr int kDone = 0;
-constexpr int kDataError = 1;
+constexpr int kDataError = 1;  // a bad row; an input that cannot be read; an output that cannot be written
 constexpr int kUsageError = 2;
 constexpr int kRowsSkipped = 3;
 
+platform::ClosedStreams g_closed;
+
 void Complain(const std::string& message)
 {
-    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+    platform::WriteError(std::string(kProgramName) + ": " + message + "\n");
 }
 
-DecimalSeparators Separators(const Options& options)
+// Writes `text` to standard output; false, with a message, where it cannot.
+bool Print(const std::string& text)
 {
-    return {!options.decimalComma, options.decimalComma};
+    if (!g_closed.output && std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0)
+        return true;
+    Complain(g_closed.output ? "standard output is closed"
+                             : "cannot write to standard output: " + platform::LastErrorText());
+    return false;
 }
 
 // The reading --pressure gives; a complaint where it is not one.
-std::optional<PressureReading> PressureArgument(const Options& options)
+std::optional<PressureReading> PressureArgument(const Settings& settings)
 {
-    const Parsed<PressureReading> pressure = ReadPressure(*options.pressure, options.pressureUnit, Separators(options));
+    const DecimalSeparators separators{!settings.decimalComma, settings.decimalComma};
+    const Parsed<PressureReading> pressure = ReadPressure(*settings.pressure, settings.pressureUnit, separators);
     if (!pressure.reading)
-        Complain("--pressure: " + ValueErrorMessage(pressure.error, *options.pressure, kPressureRange));
+        Complain("--pressure: "
+            + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma));
     return pressure.reading;
 }
 
-int ConvertOne(const Options& options)
+int ConvertOne(const Settings& settings)
 {
-    const std::optional<PressureReading> pressure = PressureArgument(options);
+    const std::optional<PressureReading> pressure = PressureArgument(settings);
     if (!pressure)
         return kUsageError;
-    const Parsed<SensorReading> sensor = ReadSensor(*options.sensor, options.sensorUnit, Separators(options));
+    const DecimalSeparators separators{!settings.decimalComma, settings.decimalComma};
+    const Parsed<SensorReading> sensor = ReadSensor(*settings.sensor, settings.sensorUnit, separators);
     if (!sensor.reading) {
-        Complain("--sensor: " + ValueErrorMessage(sensor.error, *options.sensor, kSensorRange));
+        Complain(
+            "--sensor: " + ValueErrorMessage(sensor.error, *settings.sensor, kSensorAccepted, settings.decimalComma));
         return kUsageError;
     }
-    const dewpoint::CalcState state = Convert(*pressure, *sensor.reading, options.atmosphere);
-    const std::string result = FormatResult(state.DewpointOut, options.format, options.decimalComma ? ',' : '.');
-    std::printf("%s\n", result.c_str());
-    return std::fflush(stdout) == 0 ? kDone : kDataError;
+    const dewpoint::CalcState state = Convert(*pressure, *sensor.reading, settings.atmosphere);
+    return Print(FormatResult(state.DewpointOut, settings.format, settings.decimalComma ? ',' : '.') + "\n")
+        ? kDone
+        : kDataError;
 }
 
 // Rows, percent and rate on one terminal line, at most four times a second.
@@ -93,45 +101,36 @@ private:
     bool visible_ = false;
 };
 
-int ConvertTable(Options& options)
+int ConvertTable(Settings settings)
 {
-    LogOptions& log = options.log;
-    log.format = options.format;
-    log.format.unit = false;  // the header names the unit
-    log.decimalComma = options.decimalComma;
-    log.pressureUnit = options.pressureUnit;
-    log.sensorUnit = options.sensorUnit;
-    log.atmosphere = options.atmosphere;
-    if (options.pressure) {
-        log.fixedPressure = PressureArgument(options);
-        if (!log.fixedPressure)
-            return kUsageError;
-    }
+    settings.format.unit = false;  // the header names the unit
+    std::optional<PressureReading> fixedPressure;
+    if (settings.pressure && !(fixedPressure = PressureArgument(settings)))
+        return kUsageError;
 
     std::FILE* input = stdin;
-    if (options.input != "-") {
-        log.inputName = options.input;
-        input = std::fopen(options.input.c_str(), "rb");
-        if (!input) {
-            Complain("cannot open '" + options.input + "': " + std::strerror(errno));
-            return kUsageError;
-        }
+    if (settings.input != "-" && !(input = platform::OpenInput(settings.input))) {
+        Complain("cannot open '" + settings.input + "': " + platform::LastErrorText());
+        return kDataError;
     }
-    if (options.output != "-" && options.input != "-" && SameFile(options.input, options.output)) {
+    if (settings.output != "-" && settings.input != "-" && platform::SameFile(settings.input, settings.output)) {
         Complain("-o names the input table; the output must go to another file");
         return kUsageError;
     }
+    if (settings.output == "-" && g_closed.output) {
+        Complain("standard output is closed; name an output file with -o");
+        return kDataError;
+    }
     OutputFile output;
     std::string error;
-    if (!output.Open(options.output, error)) {
+    if (!output.Open(settings.output, error)) {
         Complain(error);
-        return kUsageError;
+        return kDataError;
     }
 
-    struct stat inputStatus { };
-    const bool showProgress = !options.quiet && isatty(STDERR_FILENO) && fstat(fileno(input), &inputStatus) == 0
-        && S_ISREG(inputStatus.st_mode);
-    Progress progress(showProgress ? static_cast<long long>(inputStatus.st_size) : 0);
+    const std::optional<long long> size = platform::RegularFileSize(input);
+    const bool showProgress = !settings.quiet && size && platform::IsTerminal(stderr);
+    Progress progress(size.value_or(0));
     LogReporting reporting;
     reporting.message = [&progress](const std::string& message) {
         progress.Clear();
@@ -140,7 +139,7 @@ int ConvertTable(Options& options)
     if (showProgress)
         reporting.progress = [&progress](long long rows, long long bytes) { progress.Show(rows, bytes); };
 
-    const LogResult result = ConvertLog(input, output.stream(), log, reporting);
+    const LogResult result = ConvertLog(input, output.stream(), settings, fixedPressure, reporting);
     progress.Clear();
     if (input != stdin)
         std::fclose(input);
@@ -158,10 +157,9 @@ int ConvertTable(Options& options)
     case LogOutcome::UsageError:
         return kUsageError;
     case LogOutcome::WriteError:
-        Complain("cannot write the output: " + std::string(std::strerror(errno)));
+        Complain("cannot write the output: " + platform::LastErrorText());
         return kDataError;
-    case LogOutcome::BadRow:
-    case LogOutcome::ReadError:
+    case LogOutcome::BadData:
         break;
     }
     return kDataError;
@@ -171,25 +169,23 @@ int ConvertTable(Options& options)
 
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    Options options;
+    g_closed = platform::PrepareStandardStreams();
+    Settings settings;
     std::string error;
-    if (!ParseOptions(arguments, options, error)) {
+    if (!ParseOptions(platform::Arguments(argc, argv), settings, error)) {
         Complain(error + " (see dewpoint --help)");
         return kUsageError;
     }
     try {
-        switch (options.action) {
-        case Options::Action::Help:
-            std::fputs(HelpText().c_str(), stdout);
-            return kDone;
-        case Options::Action::Version:
-            std::printf("%s %s\n", kProgramName, DEWPOINT_VERSION);
-            return kDone;
-        case Options::Action::Convert:
-            return ConvertOne(options);
-        case Options::Action::ConvertLog:
-            return ConvertTable(options);
+        switch (settings.action) {
+        case Settings::Action::Help:
+            return Print(HelpText()) ? kDone : kDataError;
+        case Settings::Action::Version:
+            return Print(std::string(kProgramName) + " " + DEWPOINT_VERSION + "\n") ? kDone : kDataError;
+        case Settings::Action::Convert:
+            return ConvertOne(settings);
+        case Settings::Action::ConvertLog:
+            return ConvertTable(settings);
         }
     } catch (const std::exception& fault) {
         // Inside the accepted ranges the conversion never faults.

@@ -1,258 +1,252 @@
 #include "options.h"
 
-#include <algorithm>
-#include <array>
+#include <getopt.h>
+
 #include <charconv>
-#include <functional>
 #include <string_view>
 
 namespace dewpoint::cli {
 
 namespace {
 
-struct Option {
-    std::string_view name;   // "--pressure"
-    std::string_view alias;  // "-o", or empty
-    bool takesValue;         // cppcheck-suppress unusedStructMember
-    bool logOnly;            // cppcheck-suppress unusedStructMember ; meaningful only with --csv
-    std::function<bool(Options&, const std::string&, std::string&)> apply;
+// Long options only: their values in the table's order.
+enum Name : int {
+    kPressure = 1000,
+    kSensor,
+    kSensorAt,
+    kPlain,
+    kDigits,
+    kFahrenheit,
+    kDecimalComma,
+    kPressureUnit,
+    kSensorUnit,
+    kCsv,
+    kSensorColumn,
+    kPressureColumn,
+    kSensorAtColumn,
+    kNoHeader,
+    kSkipLines,
+    kDelimiter,
+    kEncoding,
+    kOutputColumn,
+    kSkipBad,
+    kQuiet,
+    kVersion,
 };
 
-bool SensorAt(const std::string& value, bool& atmosphere, std::string& error)
+constexpr option kOptions[] = {
+    {"pressure", required_argument, nullptr, kPressure},
+    {"sensor", required_argument, nullptr, kSensor},
+    {"sensor-at", required_argument, nullptr, kSensorAt},
+    {"plain", no_argument, nullptr, kPlain},
+    {"digits", required_argument, nullptr, kDigits},
+    {"fahrenheit", no_argument, nullptr, kFahrenheit},
+    {"decimal-comma", no_argument, nullptr, kDecimalComma},
+    {"pressure-unit", required_argument, nullptr, kPressureUnit},
+    {"sensor-unit", required_argument, nullptr, kSensorUnit},
+    {"csv", no_argument, nullptr, kCsv},
+    {"output", required_argument, nullptr, 'o'},
+    {"sensor-column", required_argument, nullptr, kSensorColumn},
+    {"pressure-column", required_argument, nullptr, kPressureColumn},
+    {"sensor-at-column", required_argument, nullptr, kSensorAtColumn},
+    {"no-header", no_argument, nullptr, kNoHeader},
+    {"skip-lines", required_argument, nullptr, kSkipLines},
+    {"delimiter", required_argument, nullptr, kDelimiter},
+    {"encoding", required_argument, nullptr, kEncoding},
+    {"output-column", required_argument, nullptr, kOutputColumn},
+    {"skip-bad", no_argument, nullptr, kSkipBad},
+    {"quiet", no_argument, nullptr, kQuiet},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+std::string OptionName(int value)
 {
-    if (value == "atmosphere" || value == "system") {
-        atmosphere = value == "atmosphere";
-        return true;
-    }
-    error = "--sensor-at: '" + value + "' is neither atmosphere nor system";
-    return false;
+    if (value == 'o')
+        return "-o";
+    for (const option& entry : kOptions)
+        if (entry.name && entry.val == value)
+            return std::string("--") + entry.name;
+    std::string name = "-";
+    name += static_cast<char>(value);
+    return name;
 }
 
-const std::array<Option, 22>& Table()
+bool LogOnly(int value)
 {
-    static const std::array<Option, 22> table{{
-        {"--pressure", "", true, false,
-            [](Options& o, const std::string& v, std::string&) {
-                o.pressure = v;
-                return true;
-            }},
-        {"--sensor", "", true, false,
-            [](Options& o, const std::string& v, std::string&) {
-                o.sensor = v;
-                return true;
-            }},
-        {"--sensor-at", "", true, false,
-            [](Options& o, const std::string& v, std::string& e) { return SensorAt(v, o.atmosphere, e); }},
-        {"--plain", "", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.format.unit = false;
-                return true;
-            }},
-        {"--digits", "", true, false,
-            [](Options& o, const std::string& v, std::string& e) {
-                if (v != "full" && v != "1") {
-                    e = "--digits: '" + v + "' is neither 1 nor full";
-                    return false;
-                }
-                o.format.fullDigits = v == "full";
-                return true;
-            }},
-        {"--fahrenheit", "", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.format.fahrenheit = true;
-                return true;
-            }},
-        {"--decimal-comma", "", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.decimalComma = true;
-                return true;
-            }},
-        {"--pressure-unit", "", true, false,
-            [](Options& o, const std::string& v, std::string& e) {
-                const std::optional<PressureUnit> unit = PressureUnitNamed(v);
-                if (!unit)
-                    e = "--pressure-unit: '" + v + "' is not one of bar, psi, kPa, MPa";
-                o.pressureUnit = unit.value_or(PressureUnit::Bar);
-                return unit.has_value();
-            }},
-        {"--sensor-unit", "", true, false,
-            [](Options& o, const std::string& v, std::string& e) {
-                const std::optional<TemperatureUnit> unit = TemperatureUnitNamed(v);
-                if (!unit)
-                    e = "--sensor-unit: '" + v + "' is not one of C, F, K";
-                o.sensorUnit = unit.value_or(TemperatureUnit::Celsius);
-                return unit.has_value();
-            }},
-        {"--csv", "", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.action = Options::Action::ConvertLog;
-                return true;
-            }},
-        {"--output", "-o", true, true,
-            [](Options& o, const std::string& v, std::string&) {
-                o.output = v;
-                return true;
-            }},
-        {"--sensor-column", "", true, true,
-            [](Options& o, const std::string& v, std::string&) {
-                o.log.sensorColumn = v;
-                return true;
-            }},
-        {"--pressure-column", "", true, true,
-            [](Options& o, const std::string& v, std::string&) {
-                o.log.pressureColumn = v;
-                return true;
-            }},
-        {"--sensor-at-column", "", true, true,
-            [](Options& o, const std::string& v, std::string&) {
-                o.log.positionColumn = v;
-                return true;
-            }},
-        {"--no-header", "", false, true,
-            [](Options& o, const std::string&, std::string&) {
-                o.log.header = false;
-                return true;
-            }},
-        {"--skip-lines", "", true, true,
-            [](Options& o, const std::string& v, std::string& e) {
-                const auto [end, status] = std::from_chars(v.data(), v.data() + v.size(), o.log.skipLines);
-                if (status != std::errc() || end != v.data() + v.size() || o.log.skipLines < 0) {
-                    e = "--skip-lines: '" + v + "' is not a number of lines";
-                    return false;
-                }
-                return true;
-            }},
-        {"--delimiter", "", true, true,
-            [](Options& o, const std::string& v, std::string& e) {
-                if (v == "," || v == ";")
-                    o.log.delimiter = v.front();
-                else if (v == "tab" || v == "\t" || v == "\\t")
-                    o.log.delimiter = '\t';
-                else
-                    e = "--delimiter: '" + v + "' is not one of , ; tab";
-                return e.empty();
-            }},
-        {"--output-column", "", true, true,
-            [](Options& o, const std::string& v, std::string&) {
-                o.log.outputColumn = v;
-                return true;
-            }},
-        {"--skip-bad", "", false, true,
-            [](Options& o, const std::string&, std::string&) {
-                o.log.skipBad = true;
-                return true;
-            }},
-        {"--quiet", "", false, true,
-            [](Options& o, const std::string&, std::string&) {
-                o.quiet = true;
-                return true;
-            }},
-        {"--help", "-h", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.action = Options::Action::Help;
-                return true;
-            }},
-        {"--version", "", false, false,
-            [](Options& o, const std::string&, std::string&) {
-                o.action = Options::Action::Version;
-                return true;
-            }},
-    }};
-    return table;
+    return value == 'o' || (value >= kSensorColumn && value <= kQuiet);
+}
+
+// Sets one option's value; false with `error` set where it is not valid.
+bool Apply(int name, const std::string& value, Settings& s, std::string& error)
+{
+    const auto refuse = [&](const std::string& accepted) {
+        error = OptionName(name) + ": '" + value + "' is not one of " + accepted;
+        return false;
+    };
+    switch (name) {
+    case kPressure:
+        s.pressure = value;
+        return true;
+    case kSensor:
+        s.sensor = value;
+        return true;
+    case kSensorAt:
+        if (const std::optional<bool> atmosphere = SensorPositionNamed(value)) {
+            s.atmosphere = *atmosphere;
+            s.sensorAtGiven = true;
+            return true;
+        }
+        return refuse("atmosphere, system");
+    case kPlain:
+        s.format.unit = false;
+        return true;
+    case kDigits:
+        if (value != "full" && value != "1")
+            return refuse("1, full");
+        s.format.fullDigits = value == "full";
+        return true;
+    case kFahrenheit:
+        s.format.fahrenheit = true;
+        return true;
+    case kDecimalComma:
+        s.decimalComma = true;
+        return true;
+    case kPressureUnit:
+        if (const std::optional<PressureUnit> unit = PressureUnitNamed(value)) {
+            s.pressureUnit = *unit;
+            return true;
+        }
+        return refuse(std::string(kPressureUnitNames));
+    case kSensorUnit:
+        if (const std::optional<TemperatureUnit> unit = TemperatureUnitNamed(value)) {
+            s.sensorUnit = *unit;
+            return true;
+        }
+        return refuse(std::string(kTemperatureUnitNames));
+    case kCsv:
+        s.action = Settings::Action::ConvertLog;
+        return true;
+    case 'o':
+        s.output = value;
+        return true;
+    case kSensorColumn:
+        s.sensorColumn = value;
+        return true;
+    case kPressureColumn:
+        s.pressureColumn = value;
+        return true;
+    case kSensorAtColumn:
+        s.positionColumn = value;
+        return true;
+    case kNoHeader:
+        s.header = false;
+        return true;
+    case kSkipLines: {
+        const auto [end, status] = std::from_chars(value.data(), value.data() + value.size(), s.skipLines);
+        if (status == std::errc() && end == value.data() + value.size() && s.skipLines >= 0)
+            return true;
+        error = "--skip-lines: '" + value + "' is not a number of lines";
+        return false;
+    }
+    case kDelimiter:
+        if (value == "," || value == ";")
+            s.delimiter = value.front();
+        else if (value == "tab" || value == "\t" || value == "\\t")
+            s.delimiter = '\t';
+        else
+            return refuse(", ; tab");
+        return true;
+    case kEncoding:
+        if ((s.encoding = EncodingNamed(value)))
+            return true;
+        return refuse("utf-8, windows-1252");
+    case kOutputColumn:
+        s.outputColumn = value;
+        return true;
+    case kSkipBad:
+        s.skipBad = true;
+        return true;
+    case kQuiet:
+        s.quiet = true;
+        return true;
+    case 'h':
+        s.action = Settings::Action::Help;
+        return true;
+    case kVersion:
+        s.action = Settings::Action::Version;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What only goes together, once every option is read.
+bool Consistent(Settings& s, const std::vector<std::string>& positional, int logOnly, std::string& error)
+{
+    if (s.action != Settings::Action::ConvertLog) {
+        if (!positional.empty())
+            error = "unexpected argument '" + positional.front() + "' (a table to convert needs --csv)";
+        else if (logOnly != 0)
+            error = OptionName(logOnly) + " needs --csv";
+        else if (!s.pressure || !s.sensor)
+            error = s.pressure ? "--sensor is missing" : "--pressure is missing";
+        return error.empty();
+    }
+    if (positional.size() > 1)
+        error = "more than one input table: '" + positional[0] + "' and '" + positional[1] + "'";
+    else if (s.sensorColumn.empty())
+        error = "--csv needs --sensor-column";
+    else if (s.sensor)
+        error = "with --csv the sensor dewpoint comes from --sensor-column, not --sensor";
+    else if (s.pressure.has_value() == !s.pressureColumn.empty())
+        error = s.pressure ? "give either --pressure or --pressure-column, not both"
+                           : "--csv needs --pressure or --pressure-column";
+    else if (!s.positionColumn.empty() && s.sensorAtGiven)
+        error = "give either --sensor-at or --sensor-at-column, not both";
+    if (!positional.empty())
+        s.input = positional.front();
+    return error.empty();
 }
 
 }  // namespace
 
-bool ParseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error)
+bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings, std::string& error)
 {
-    std::vector<std::string> positional;
-    std::vector<std::string_view> given;
-    std::string_view logOnly;  // the first option that only a log takes
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument == "-" || argument.empty() || argument.front() != '-') {
-            positional.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        // --name=value or --name value
-        const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        const auto* option = std::find_if(Table().begin(), Table().end(), [&name](const Option& candidate) {
-            return name == candidate.name || (!candidate.alias.empty() && name == candidate.alias);
-        });
-        if (option == Table().end()) {
-            error = "unknown option '" + name + "'";
-            return false;
-        }
-        std::string value;
-        if (option->takesValue) {
-            if (equals != std::string::npos) {
-                value = argument.substr(equals + 1);
-            } else if (i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else {
-                error = std::string(option->name) + " needs a value";
-                return false;
-            }
-        } else if (equals != std::string::npos) {
-            error = std::string(option->name) + " takes no value";
-            return false;
-        }
-        if (!option->apply(options, value, error))
-            return false;
-        given.push_back(option->name);
-        if (option->logOnly && logOnly.empty())
-            logOnly = option->name;
-    }
-    if (options.action == Options::Action::Help || options.action == Options::Action::Version)
-        return true;
+    std::vector<std::string> argv{kProgramName};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    std::vector<char*> pointers;
+    for (std::string& argument : argv)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
 
-    const bool log = options.action == Options::Action::ConvertLog;
-    if (!log) {
-        if (!positional.empty()) {
-            error = "unexpected argument '" + positional.front() + "' (a table to convert needs --csv)";
+    opterr = 0;  // the messages are ours
+    optind = 0;  // start afresh, also for a second parse in one process
+    int logOnly = 0;
+    for (;;) {
+        int index = -1;
+        const int name = getopt_long(static_cast<int>(argv.size()), pointers.data(), ":o:h", kOptions, &index);
+        if (name == -1)
+            break;
+        if (name == '?' || name == ':') {
+            std::string given = optind > 0 && optind <= static_cast<int>(argv.size()) ? pointers[optind - 1] : "";
+            given = given.substr(0, given.find('='));
+            if (optopt != 0 && given.rfind("--", 0) != 0)
+                given = OptionName(optopt);
+            error = name == ':' ? given + " needs a value" : "unknown option '" + given + "'";
             return false;
         }
-        if (!logOnly.empty()) {
-            error = std::string(logOnly) + " needs --csv";
+        if (!Apply(name, optarg ? optarg : "", settings, error))
             return false;
-        }
-        if (!options.pressure || !options.sensor) {
-            error = options.pressure ? "--sensor is missing" : "--pressure is missing";
-            return false;
-        }
+        if (LogOnly(name) && logOnly == 0)
+            logOnly = name;
+    }
+    if (settings.action == Settings::Action::Help || settings.action == Settings::Action::Version)
         return true;
-    }
-
-    if (positional.size() > 1) {
-        error = "more than one input table: '" + positional[0] + "' and '" + positional[1] + "'";
-        return false;
-    }
-    if (!positional.empty())
-        options.input = positional.front();
-    if (options.log.sensorColumn.empty()) {
-        error = "--csv needs --sensor-column";
-        return false;
-    }
-    if (options.sensor) {
-        error = "with --csv the sensor dewpoint comes from --sensor-column, not --sensor";
-        return false;
-    }
-    if (options.pressure.has_value() != options.log.pressureColumn.empty()) {
-        error = options.pressure ? "give either --pressure or --pressure-column, not both"
-                                 : "--csv needs --pressure or --pressure-column";
-        return false;
-    }
-    if (!options.log.positionColumn.empty() && std::find(given.begin(), given.end(), "--sensor-at") != given.end()) {
-        error = "give either --sensor-at or --sensor-at-column, not both";
-        return false;
-    }
-    return true;
+    // getopt_long has moved the arguments that are no options to the end.
+    const std::vector<std::string> positional(pointers.begin() + optind, pointers.end() - 1);
+    return Consistent(settings, positional, logOnly, error);
 }
 
 std::string HelpText()
@@ -290,7 +284,11 @@ One conversion prints the read-out as the window shows it:
 
 A whole log (--csv) gets one new last column with the pressure dewpoint of
 each row; every other byte is copied as it stands: quoting, spacing, line
-endings, a byte-order mark, blank lines.
+endings (LF, CRLF or CR), a byte-order mark, blank lines, the encoding.
+A row shorter than the header gets empty fields before its result, so that
+the result stands under the new header; a row longer than the header is a
+bad row. The result is quoted where the row's last field is quoted, or
+where it holds the delimiter.
   --csv [IN]            convert the table IN, or standard input
   -o, --output OUT      write to OUT instead of standard output; OUT is
                         replaced only once every row is converted, and is
@@ -306,7 +304,10 @@ endings, a byte-order mark, blank lines.
   --skip-lines N        copy the first N lines (a logger's notes about the
                         device) unchanged and read the table after them
   --delimiter D         the field delimiter: , or ; or tab (default: the one
-                        the first row uses most)
+                        the header uses most)
+  --encoding E          utf-8 or windows-1252 (default: utf-8 where the
+                        input is valid UTF-8, else windows-1252); the new
+                        header is written in the same encoding
   --output-column NAME  the header of the new column (default: "Pressure
                         dewpoint (°C)", or (°F) with --fahrenheit)
   --skip-bad            write a bad row with an empty result, report it, and
@@ -318,11 +319,17 @@ result uses the separator of its row.
   -h, --help            show this help and exit
   --version             show the version and exit
 
+Units may be written in any case (7Bar, -40f). Lines longer than 1 MiB are
+refused.
+
 Exit status:
   0  done
-  1  a row is not a valid reading (or the input could not be read or the
-     output written); nothing more is written, and OUT is untouched
-  2  the command line is not valid, or a column it names is not in the table
+  1  a row is not a valid reading, the input is empty or cannot be opened
+     or read, or the output cannot be written (a missing folder, a full
+     disk, a closed standard output); nothing more is written, and OUT is
+     untouched
+  2  the command line is not valid, or a column it names is not in the
+     table (or is the name of more than one column)
   3  done, but bad rows were left without a result (--skip-bad)
 )help";
 }

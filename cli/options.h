@@ -1,7 +1,7 @@
-// The command line of `dewpoint`.
+// The command line of `dewpoint`, read into one settings struct.
 #pragma once
 
-#include "log_converter.h"
+#include "encoding.h"
 #include "quantity.h"
 
 #include <optional>
@@ -10,13 +10,14 @@
 
 namespace dewpoint::cli {
 
-struct Options {
+struct Settings {
     enum class Action { Convert, ConvertLog, Help, Version } action = Action::Convert;
 
-    // One conversion.
-    std::optional<std::string> pressure;
-    std::optional<std::string> sensor;
-    bool atmosphere = true;
+    // Readings and results, for one conversion and for every row of a log.
+    std::optional<std::string> pressure;  // --pressure: one reading, or every row's
+    std::optional<std::string> sensor;    // --sensor
+    bool atmosphere = true;               // --sensor-at
+    bool sensorAtGiven = false;
     ResultFormat format;  // --plain, --digits, --fahrenheit
     bool decimalComma = false;
     PressureUnit pressureUnit = PressureUnit::Bar;
@@ -25,13 +26,21 @@ struct Options {
     // Whole logs.
     std::string input = "-";
     std::string output = "-";
-    LogOptions log;
+    std::string sensorColumn;    // a header name or a 1-based number
+    std::string pressureColumn;  // empty: every row at --pressure
+    std::string positionColumn;  // empty: every row at --sensor-at
+    bool header = true;
+    long skipLines = 0;
+    char delimiter = '\0';             // '\0': detected from the header
+    std::optional<Encoding> encoding;  // detected where not given
+    std::string outputColumn;          // empty: a name with the result's unit
+    bool skipBad = false;
     bool quiet = false;
 };
 
 // Reads the arguments (without the program name). False with `error` set,
 // one line, where they are not a valid command.
-bool ParseOptions(const std::vector<std::string>& arguments, Options& options, std::string& error);
+bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings, std::string& error);
 
 // What --help prints.
 std::string HelpText();

@@ -18,8 +18,8 @@ public:
 
     // Opens `path` for writing ("-" for standard output). A regular file (or
     // a new one) is written through a temporary file in the same folder;
-    // anything else, a terminal or /dev/null, directly. False with `error`
-    // set where that is not possible.
+    // anything else, a terminal, a pipe or /dev/stdout, directly. False with
+    // `error` set where that is not possible.
     bool Open(const std::string& path, std::string& error);
 
     [[nodiscard]] std::FILE* stream() const { return stream_; }
@@ -30,12 +30,10 @@ public:
 
 private:
     std::FILE* stream_ = nullptr;
+    std::string shownName_ = "standard output";
     std::string target_;     // the file to replace; empty when written directly
     std::string temporary_;  // the file written
     bool ownsStream_ = false;
 };
-
-// True when both paths name the same existing file.
-bool SameFile(const std::string& first, const std::string& second);
 
 }  // namespace dewpoint::cli

@@ -75,8 +75,9 @@ constexpr std::array<UnitName<TemperatureUnit>, 5> kTemperatureUnits{
 template <typename Unit, std::size_t N>
 std::optional<Unit> Named(const std::array<UnitName<Unit>, N>& units, std::string_view name)
 {
-    const auto* entry
-        = std::find_if(units.begin(), units.end(), [name](const auto& unit) { return unit.name == name; });
+    const std::string lower = Lowercase(name);
+    const auto* entry = std::find_if(
+        units.begin(), units.end(), [&lower](const auto& unit) { return Lowercase(unit.name) == lower; });
     return entry != units.end() ? std::optional<Unit>(entry->unit) : std::nullopt;
 }
 
@@ -104,6 +105,24 @@ bool Within(double value, double low, double high)
 }
 
 }  // namespace
+
+std::string Lowercase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
+    return lower;
+}
+
+std::optional<bool> SensorPositionNamed(std::string_view name)
+{
+    const std::string lower = Lowercase(name);
+    if (lower == "atmosphere" || lower == "atm")
+        return true;
+    if (lower == "system" || lower == "sys")
+        return false;
+    return std::nullopt;
+}
 
 std::optional<PressureUnit> PressureUnitNamed(std::string_view name)
 {
@@ -182,21 +201,24 @@ std::string ShownText(std::string_view given)
     return shown + (given.size() > kShown ? "...'" : "'");
 }
 
-std::string ValueErrorMessage(ValueError error, std::string_view given, std::string_view range)
+std::string ValueErrorMessage(ValueError error, std::string_view given, const Accepted& accepted, bool commaRead)
 {
-    std::string message = ShownText(given) + " ";
+    const std::string shown = ShownText(given);
     switch (error) {
-    case ValueError::NotANumber:
-        message += "is not a number";
-        break;
     case ValueError::UnknownUnit:
-        message += "has a unit that is not known here";
-        break;
+        return shown + " has an unknown unit (accepted: " + std::string(accepted.units) + ")";
     case ValueError::OutOfRange:
-        message += "is out of range";
+        return shown + " is out of range (accepted: " + std::string(accepted.range) + ")";
+    case ValueError::NotANumber:
         break;
     }
-    return message + " (accepted: " + std::string(range) + ")";
+    std::string message = shown + " is not a number (accepted: " + std::string(accepted.range) + ")";
+    // "7,0": a decimal comma where only a point is read.
+    const std::size_t comma = given.find(',');
+    if (!commaRead && comma != std::string_view::npos && comma > 0 && comma + 1 < given.size()
+        && given[comma - 1] >= '0' && given[comma - 1] <= '9' && given[comma + 1] >= '0' && given[comma + 1] <= '9')
+        message += "; for a decimal comma give --decimal-comma, or use a ; or tab table";
+    return message;
 }
 
 CalcState Convert(const PressureReading& pressure, const SensorReading& sensor, bool atmosphere)

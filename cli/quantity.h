@@ -13,9 +13,15 @@ namespace dewpoint::cli {
 enum class PressureUnit { Bar, Psi, KPa, MPa };
 enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
 
-// Names as written after a number or given to --pressure-unit / --sensor-unit.
+// Names as written after a number or given to --pressure-unit / --sensor-unit,
+// case ignored ("7Bar", "-40f").
 std::optional<PressureUnit> PressureUnitNamed(std::string_view name);
 std::optional<TemperatureUnit> TemperatureUnitNamed(std::string_view name);
+inline constexpr std::string_view kPressureUnitNames = "bar, psi, kPa, MPa";
+inline constexpr std::string_view kTemperatureUnitNames = "C, F, K";
+
+// "atmosphere" (or "atm"): true; "system" (or "sys"): false; case ignored.
+std::optional<bool> SensorPositionNamed(std::string_view name);
 
 // Which decimal separators a number may use.
 struct DecimalSeparators {
@@ -51,16 +57,25 @@ template <typename Reading> struct Parsed {
 Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators);
 Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit, DecimalSeparators separators);
 
-// The accepted ranges, for messages.
-inline constexpr std::string_view kPressureRange = "0 to 40 bar gauge";
-inline constexpr std::string_view kSensorRange = "-100 to +20 \u00B0C";
+// What a message says is accepted for each quantity.
+struct Accepted {
+    std::string_view range;
+    std::string_view units;
+};
+inline constexpr Accepted kPressureAccepted{"0 to 40 bar gauge", kPressureUnitNames};
+inline constexpr Accepted kSensorAccepted{"-100 to +20 \u00B0C", kTemperatureUnitNames};
 
 // A text from the input as a message shows it: quoted, with control
 // characters replaced and cut to a readable length.
 std::string ShownText(std::string_view given);
 
-// "'45' is out of range (accepted: 0 to 40 bar gauge)".
-std::string ValueErrorMessage(ValueError error, std::string_view given, std::string_view range);
+// "'45' is out of range (accepted: 0 to 40 bar gauge)"; an unknown unit is
+// answered with the accepted units, and a decimal comma where none is read
+// with the way to read one.
+std::string ValueErrorMessage(ValueError error, std::string_view given, const Accepted& accepted, bool commaRead);
+
+// Lowercase ASCII letters, for names compared with case ignored.
+std::string Lowercase(std::string_view text);
 
 // The pressure dewpoint for one reading, bit for bit as the window computes
 // it where both values lie on the window's 0.1 grid, and from the values as

@@ -1,10 +1,13 @@
 // The command-line program as its users run it: one conversion, whole logs
 // in the dialects loggers write, every bad input, and the whole grid of the
 // window in one run.
-#include "support/engine.h"
 #include "run_program.h"
+#include "support/engine.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <sstream>
@@ -78,10 +81,12 @@ TEST(Cli, BadInputs)
         {{"--pressure", "7", "--sensor", "1e400"}, "", 2, "'1e400' is not a number"},
         {{"--pressure", "7", "--sensor", ""}, "", 2, "'' is not a number"},
         {{"--pressure", "7,0", "--sensor", "0"}, "", 2,
-            "dewpoint: --pressure: '7,0' is not a number (accepted: 0 to 40 bar gauge)\n"},
+            "dewpoint: --pressure: '7,0' is not a number (accepted: 0 to 40 bar gauge); for a decimal comma give "
+            "--decimal-comma, or use a ; or tab table\n"},
         {{"--pressure", "40.1", "--sensor", "0"}, "", 2, "'40.1' is out of range (accepted: 0 to 40 bar gauge)"},
         {{"--pressure", "7", "--sensor", "-148.1F"}, "", 2, "'-148.1F' is out of range"},
-        {{"--pressure", "8bar(a)", "--sensor", "0"}, "", 2, "'8bar(a)' has a unit that is not known here"},
+        {{"--pressure", "8bar(a)", "--sensor", "0"}, "", 2,
+            "'8bar(a)' has an unknown unit (accepted: bar, psi, kPa, MPa)"},
         {{"--pressure", "7"}, "", 2, "--sensor is missing"},
         {{"--pressure", "7", "--sensor", "0", "--bogus"}, "", 2, "unknown option '--bogus'"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "Dewpoint"}, log, 1,
@@ -96,8 +101,29 @@ TEST(Cli, BadInputs)
             "--pressure: '45' is out of range"},
         {{"--csv", "in.csv", "-o", "in.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 2,
             "-o names the input table"},
-        {{"--csv", "missing.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, nullptr, 2,
+        {{"--csv", "missing.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, nullptr, 1,
             "cannot open 'missing.csv': No such file or directory"},
+        {{"--csv", ".", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, nullptr, 1,
+            "dewpoint: .: cannot be read: Is a directory\n"},
+        {{"--csv", "in.csv", "-o", "no-folder/out.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 1,
+            "cannot create a file in the folder of 'no-folder/out.csv': No such file or directory"},
+        {{"--csv", "in.csv", "-o", "/dev/full", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 1,
+            "cannot write the output: No space left on device"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, "", 1,
+            "in.csv: is empty: there is no table to convert"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp,dp\n1,2\n", 2,
+            "--sensor-column: more than one column is named \"dp\"; give its number instead"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "t,dp\n1,-40,3\n", 1,
+            "in.csv:2: the row has 3 fields, the header 2"},
+        // The header split at the wrong delimiter holds the name inside one field.
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--delimiter", ","},
+            "t;dp\n1;-40\n", 2, "no column is named \"dp\" in the header split at ','; give the table's delimiter"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n\"-40,5\"\n", 1,
+            "in.csv:2: column \"dp\": '-40,5' is not a number (accepted: -100 to +20 °C); for a decimal comma"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n-40X\n", 1,
+            "'-40X' has an unknown unit (accepted: C, F, K)"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--encoding", "latin9"},
+            "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252"},
         {{"--pressure", "7", "--sensor-column", "2"}, "", 2, "--sensor-column needs --csv"},
     };
     for (const Case& c : cases) {
@@ -152,6 +178,27 @@ TEST(Cli, LogDialectsKeepEveryByte)
             "-40\n\"0,0\"\n", "-40,\"-20,2\"\n\"0,0\",\"32,1\"\n"},
         {"bad rows skipped", {"--skip-bad", "--quiet", "--pressure", "7", "--sensor-column", "dp"},
             "dp\n-40\n99\n\nx\n0\n", "dp,Pressure dewpoint (°C)\n-40,-20.2\n99,\n\nx,\n0,32.1\n", 3},
+        {"a spreadsheet's CSV UTF-8: byte-order mark before a quoted name holding the delimiter; quoted last fields",
+            {"--sensor-column", "Dew", "--pressure", "7", "--output-column", "Dew \"p\""},
+            "\xEF\xBB\xBF\"Time, UTC\",Dew,Pressure\r\n\"t\",-40,\"7\"\r\n",
+            "\xEF\xBB\xBF\"Time, UTC\",Dew,Pressure,\"Dew \"\"p\"\"\"\r\n\"t\",-40,\"7\",\"-20.2\"\r\n"},
+        {"old Mac line ends, a lone CR", {"--sensor-column", "dp", "--pressure", "7"}, "dp\r-40\r0",
+            "dp,Pressure dewpoint (°C)\r-40,-20.2\r0,32.1"},
+        {"a Windows-1252 log: notes, a blank line before the header, a doubled quote in a quoted name",
+            {"--skip-lines", "1", "--sensor-column", "Taupunkt [°C]", "--pressure", "7"},
+            "Ger\xE4t 4711\r\n\r\n\"Notiz \"\"a,b\"\"\";Taupunkt [\xB0"
+            "C]\r\nx;-40,0 \xB0"
+            "C\r\n",
+            "Ger\xE4t 4711\r\n\r\n\"Notiz \"\"a,b\"\"\";Taupunkt [\xB0"
+            "C];Pressure dewpoint (\xB0"
+            "C)\r\nx;-40,0 \xB0"
+            "C;-20,2\r\n"},
+        {"a short row padded to the header, a long one copied as it is",
+            {"--skip-bad", "--sensor-column", "dp", "--pressure", "7"}, "t,dp,note\n1,-40\n2,-40,a,b\n",
+            "t,dp,note,Pressure dewpoint (°C)\n1,-40,,-20.2\n2,-40,a,b\n", 3},
+        {"a quoted note longer than a read", {"--sensor-column", "2", "--pressure", "7"},
+            "note,dp\n\"" + std::string(200000, 'x') + "\n\",-40\n",
+            "note,dp,Pressure dewpoint (°C)\n\"" + std::string(200000, 'x') + "\n\",-40,-20.2\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -168,6 +215,107 @@ TEST(Cli, LogDialectsKeepEveryByte)
         EXPECT_EQ(ReadFile(folder.path() / "out.csv"), c.out);
         EXPECT_EQ(named.status, c.status);
     }
+}
+
+// Runs a shell script in a folder of its own, with the program as $1.
+ProgramRun Shell(const std::string& script, const ScratchFolder& folder)
+{
+    return testing::RunProgram("/bin/sh", {"-c", script, "sh", DEWPOINT_PROGRAM}, "", folder.path());
+}
+
+// Closed standard streams, a process's own descriptors as OUT, an endless
+// input with nowhere to write, and signals: the output file is never lost,
+// replaced by an empty one, or filled with messages, and nothing hangs.
+TEST(Cli, HostileDescriptorsAndSignals)
+{
+    const ScratchFolder folder;
+    WriteFile(folder.path() / "in.csv", "dp\n-40\n");
+    WriteFile(folder.path() / "bad.csv", "dp\nx\n");
+    const ProgramRun run = Shell(R"sh(
+        printf keep > out.csv
+        "$1" --csv --sensor-column 1 --pressure 7 -o out.csv <&-; echo "closed input: $? $(cat out.csv)"
+        "$1" --csv bad.csv --sensor-column dp --pressure 7 -o out.csv 2>&-; echo "closed error: $? $(cat out.csv)"
+        printf 'old\n' > all.csv
+        "$1" --csv in.csv --sensor-column dp --pressure 7 -o /dev/stdout >> all.csv
+        echo "appended: $? $(tr '\n' '|' < all.csv)"
+        yes | timeout 20 "$1" --csv --sensor-column 1 --pressure 7 >&-; echo "endless, closed output: $?"
+        "$1" --help > /dev/full 2>/dev/null; echo "help on a full disk: $?"
+        "$1" --pressure 7 --sensor 0 > /dev/full 2>/dev/null; echo "reading on a full disk: $?"
+        (trap '' HUP; { echo dp; sleep 1; echo -40; } | "$1" --csv --sensor-column dp --pressure 7 -o hup.csv &
+         sleep 0.3; kill -HUP $!; wait $!; echo "ignored hang-up: $? $(tr '\n' '|' < hup.csv)")
+        for signal in TERM INT PIPE; do
+            { echo dp; sleep 1; } | timeout -s $signal 0.3 "$1" --csv --sensor-column dp --pressure 7 -o killed.csv
+            echo "$signal: $(ls -A | grep -c killed)"
+        done
+    )sh",
+        folder);
+    EXPECT_EQ(run.out,
+        "closed input: 1 keep\n"
+        "closed error: 1 keep\n"
+        "appended: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "endless, closed output: 1\n"
+        "help on a full disk: 1\n"
+        "reading on a full disk: 1\n"
+        "ignored hang-up: 0 dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "TERM: 0\nINT: 0\nPIPE: 0\n");
+}
+
+// Memory stays bounded whatever the input: 8 MiB without a line break, and
+// an endless stream of zero bytes, under an address-space limit that a
+// program buffering them whole would exceed.
+TEST(Cli, MemoryIsBoundedOnHostileInput)
+{
+#ifdef DEWPOINT_SANITIZED
+    GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+#endif
+    const ScratchFolder folder;
+    WriteFile(folder.path() / "long.csv", std::string(8 << 20, 'a'));
+    const ProgramRun run = Shell(R"sh(
+        ulimit -v 60000
+        "$1" --csv long.csv --sensor-column 1 --pressure 7 -o out.csv; echo "long: $?"
+        "$1" --csv --skip-lines 1 --sensor-column 1 --pressure 7 -o out.csv < long.csv; echo "skipped: $?"
+        "$1" --csv /dev/zero --sensor-column 1 --pressure 7 > /dev/null; echo "zeros: $?"
+    )sh",
+        folder);
+    EXPECT_EQ(run.out, "long: 1\nskipped: 1\nzeros: 1\n");
+    EXPECT_NE(run.err.find("long.csv:1: a line longer than 1048576 bytes (1 MiB)"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "out.csv"));
+}
+
+// The file -o replaces keeps what made it that file: the link to it, its
+// permissions, its owner and group; a dangling link gets its target.
+TEST(Cli, ReplacedOutputKeepsItsIdentity)
+{
+    const ScratchFolder folder;
+    const auto path = [&folder](const char* name) { return folder.path() / name; };
+    WriteFile(path("in.csv"), "dp\n-40\n");
+    WriteFile(path("target.csv"), "old\n");
+    std::filesystem::create_symlink("target.csv", path("link.csv"));
+    std::filesystem::create_symlink("new.csv", path("dangling.csv"));
+    std::filesystem::permissions(path("target.csv"), std::filesystem::perms(0640));
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(path("target.csv").c_str(), 65534, 65534), 0);
+    }
+    for (const char* output : {"link.csv", "dangling.csv"}) {
+        const ProgramRun run
+            = Dewpoint({"--csv", "in.csv", "--sensor-column", "dp", "--pressure", "7", "-o", output}, "", folder);
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+    const std::string converted = "dp,Pressure dewpoint (°C)\n-40,-20.2\n";
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.csv")));
+    EXPECT_TRUE(std::filesystem::is_symlink(path("dangling.csv")));
+    EXPECT_EQ(ReadFile(path("target.csv")), converted);
+    EXPECT_EQ(ReadFile(path("new.csv")), converted);
+    struct stat status { };
+    ASSERT_EQ(stat(path("target.csv").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640U);
+    if (root) {
+        EXPECT_EQ(status.st_uid, 65534U);
+        EXPECT_EQ(status.st_gid, 65534U);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 5);
 }
 
 // Every state of the window, 963,202 rows through one process, gives the

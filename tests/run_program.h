@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,9 +71,17 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
     std::transform(arguments.begin(), arguments.end(), std::back_inserter(argv),
         [](const std::string& argument) { return const_cast<char*>(argument.c_str()); });
     argv.push_back(nullptr);
+    // Every signal at its default, whatever the test runner inherited.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
     ProgramRun run;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     std::filesystem::current_path(here);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)

@@ -1,0 +1,25 @@
+// The two text encodings logs come in: UTF-8, and Windows-1252 from older
+// Windows software. Names and messages are UTF-8 inside the program.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dewpoint::cli {
+
+enum class Encoding { Utf8, Windows1252 };
+
+// "utf-8" or "windows-1252" (also "cp1252"), case ignored.
+std::optional<Encoding> EncodingNamed(std::string_view name);
+
+// Whether `bytes` is valid UTF-8. With `mayBeCut`, a sequence cut short at
+// the very end counts as valid: the rest has not been read yet.
+bool IsValidUtf8(std::string_view bytes, bool mayBeCut);
+
+// Text in `encoding` as UTF-8, and back. Back fails where a character has
+// no Windows-1252 form.
+std::string ToUtf8(std::string_view text, Encoding encoding);
+std::optional<std::string> FromUtf8(std::string_view text, Encoding encoding);
+
+}  // namespace dewpoint::cli
