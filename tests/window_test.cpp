@@ -516,6 +516,11 @@ void WindowTest::keys_data()
     QTest::newRow("dewpoint PgDn") << "HScroll2" << int(Qt::Key_PageDown) << 1000 << 999;
     QTest::newRow("dewpoint Home") << "HScroll2" << int(Qt::Key_Home) << 1000 << 0;
     QTest::newRow("dewpoint End") << "HScroll2" << int(Qt::Key_End) << 1000 << 1200;
+    QTest::newRow("dewpoint Ctrl+PgUp") << "HScroll2" << (Qt::CTRL | Qt::Key_PageUp).toCombined() << 1000 << 1010;
+    QTest::newRow("dewpoint Ctrl+PgDn") << "HScroll2" << (Qt::CTRL | Qt::Key_PageDown).toCombined() << 1000 << 990;
+    QTest::newRow("dewpoint Ctrl+PgUp stops at +20 °C")
+        << "HScroll2" << (Qt::CTRL | Qt::Key_PageUp).toCombined() << 1195 << 1200;
+    QTest::newRow("pressure Ctrl+PgDn") << "HScroll1" << (Qt::CTRL | Qt::Key_PageDown).toCombined() << 70 << 60;
 }
 
 void WindowTest::keys()
@@ -529,7 +534,8 @@ void WindowTest::keys()
     scrollBar->setValue(start);
     scrollBar->setFocus();
     const int before = g_conversions;
-    QTest::keyClick(scrollBar, Qt::Key(key));
+    const QKeyCombination combination = QKeyCombination::fromCombined(key);
+    QTest::keyClick(scrollBar, combination.key(), combination.keyboardModifiers());
     QCOMPARE(scrollBar->value(), expected);
     QCOMPARE(g_conversions - before, start == expected ? 0 : 1);
     QCOMPARE(text2(), QString::fromStdString(dewpoint::CelsiusText(form_->calcState().DewpointOut)));
@@ -854,6 +860,8 @@ void WindowTest::commandLine_data()
                                     << "dewpoint-converter: Unknown option 'bogus'.\nUsage: dewpoint-converter";
     QTest::newRow("an argument") << QStringList{"log.csv"} << 2 << ""
                                  << "dewpoint-converter: Unexpected argument 'log.csv'.\nUsage:";
+    QTest::newRow("no display") << QStringList{} << 1 << ""
+                                << "dewpoint-converter: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)";
 }
 
 // Answered before the toolkit starts: without a display, and without opening a window.

@@ -106,5 +106,16 @@ std::optional<int> HandleCommandLine(int argc, char** argv)
         Print(stdout, program + QLatin1Char(' ') + QString::fromLatin1(kApplicationVersion) + QLatin1Char('\n'));
         return 0;
     }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a display the toolkit would abort with advice to reinstall.
+    if (!parser.isSet(QStringLiteral("platform")) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        Print(stderr,
+            program
+                + QStringLiteral(": no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start it in a "
+                                 "desktop session or over ssh -X, or convert with dewpoint(1)\n"));
+        return 1;
+    }
+#endif
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "hscroll_bar.h"
 
+#include <QKeyEvent>
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -58,6 +60,17 @@ HScrollBar::HScrollBar(std::int16_t minimum, std::int16_t maximum, int singleSte
         else
             emit Change();
     });
+}
+
+void HScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    const bool up = event->key() == Qt::Key_PageUp;
+    if ((event->modifiers() & Qt::ControlModifier) && (up || event->key() == Qt::Key_PageDown)) {
+        setValue(value() + (up ? stepsPerUnit_ : -stepsPerUnit_));  // clamped to the range
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 void HScrollBar::setQuantityScale(int zero, int stepsPerUnit)

@@ -12,7 +12,8 @@
 // Keys and the wheel move the value the way a value control does: Right, Up,
 // Page Up and the wheel turned away from the user raise it; Left, Down, Page
 // Down and the wheel turned towards the user lower it; Home and End go to the
-// ends. One wheel notch is one arrow step.
+// ends. One wheel notch is one arrow step. Ctrl+Page Up and Ctrl+Page Down
+// move one whole unit (1 °C on the sensor bar, whose page step is 0.1 °C).
 //
 // It paints itself in its own colours, the same whatever the desktop's
 // theme, with a dark thumb on a light trough; while it has the keyboard
@@ -43,6 +44,7 @@ signals:
     void Scroll();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
