@@ -78,7 +78,7 @@ case "$tier" in
     run | test) ;;
     lint) install git clang-format clang-tidy cppcheck libbenchmark-dev libxcb1-dev ;;
     memcheck) install valgrind ;;
-    windows) install binutils-mingw-w64-x86-64 ;;
+    windows) install binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64 groff-base python3 ;;
     release) install lintian ;;
     bench) install libbenchmark-dev libxcb1-dev python3 xvfb ;;
     screenshots) install xvfb xauth openbox xdotool x11-utils qt6ct ;;

@@ -3,6 +3,8 @@
 string(REPLACE "." "," DEWPOINT_VERSION_COMMAS "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0")
 string(REGEX REPLACE ",0([0-9])" ",\\1" DEWPOINT_VERSION_COMMAS "${DEWPOINT_VERSION_COMMAS}")
 set(DEWPOINT_VERSION_RC ${PROJECT_BINARY_DIR}/packaging/dewpoint-converter.rc)
+set(DEWPOINT_EXECUTABLE dewpoint-converter)
+set(DEWPOINT_MANIFEST_LINE "")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/version.rc.in ${DEWPOINT_VERSION_RC} @ONLY)
 
 # Links the record into a Windows executable; a Windows build without it
