@@ -10,22 +10,22 @@ namespace dewpoint {
 
 void Checked::RaiseNonFinite(double value, std::string_view quantity)
 {
-    throw ArithmeticFault(std::isnan(value) ? FloatFault::InvalidOperation : FloatFault::Overflow, quantity);
+    Raise(ArithmeticFault(std::isnan(value) ? FloatFault::InvalidOperation : FloatFault::Overflow, quantity));
 }
 
 void Checked::RaiseDivisionByZero(std::string_view quantity)
 {
-    throw ArithmeticFault(FloatFault::DivisionByZero, quantity);
+    Raise(ArithmeticFault(FloatFault::DivisionByZero, quantity));
 }
 
 Checked Power(const Checked& base, double exponent)
 {
     // Zero to a negative power is a pole, which IEEE 754 reports as a division by zero.
     if (base.value() == 0.0 && exponent < 0.0)
-        throw ArithmeticFault(FloatFault::DivisionByZero, base.quantity());
+        Raise(ArithmeticFault(FloatFault::DivisionByZero, base.quantity()));
     const auto whole = static_cast<int>(exponent);
     if (whole != exponent)
-        throw std::domain_error("Power: the exponent must be a whole number");
+        Raise(std::domain_error("Power: the exponent must be a whole number"));
     return {CorrectlyRoundedPower(base.value(), whole), base.quantity()};
 }
 
@@ -37,7 +37,7 @@ Checked PowerOfTen(int exponent, std::string_view quantity)
 Checked NaturalLog(const Checked& argument)
 {
     if (argument.value() <= 0.0)
-        throw LogarithmArgumentError(argument.value(), argument.quantity());
+        Raise(LogarithmArgumentError(argument.value(), argument.quantity()));
     return {CorrectlyRoundedLog(argument.value()), argument.quantity()};
 }
 

@@ -2,6 +2,7 @@
 
 #include "checked_math.h"
 #include "conversion.h"
+#include "exact_arithmetic.h"
 #include "grid.h"
 #include "units.h"
 
@@ -49,19 +50,12 @@ std::string ScaledRoundedDigits(double value, int decimals)
             return std::to_string(static_cast<long long>(fraction > 0.5 ? whole + 1.0 : whole));
     }
 
-    std::array<char, 48> buffer{};
-    const char* const start = buffer.data();
-    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-        std::chars_format::scientific, kSignificantDigits - 1)
-                                .ptr;
-    // buffer holds "d.dddddddddddddde±XX".
-    std::string digits(1, buffer[0]);
-    digits.append(start + 2, start + 1 + kSignificantDigits);
-    const char* exponentText = start + 2 + kSignificantDigits;
-    if (*exponentText == '+')
-        ++exponentText;
-    int exponent = 0;
-    std::from_chars(exponentText, end, exponent);
+    if (magnitude == 0.0)
+        return "0";
+    // The value's first 15 significant digits, correctly rounded.
+    const exact::DecimalDigits decimal = exact::ToDecimalDigits(magnitude, kSignificantDigits);
+    const std::string digits = std::to_string(decimal.digits);
+    const int exponent = decimal.exponent;
 
     // Number of leading significant digits that lie before the rounding position.
     const int kept = exponent + 1 + decimals;
@@ -125,10 +119,16 @@ std::string FormatTwoDecimals(double value, std::string_view decimalSeparator)
 
 double RoundedToOneDecimal(double value)
 {
-    const std::string text = FormatOneDecimal(value);
-    double rounded = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
-    return rounded;
+    // The shown digits as a whole number of tenths, divided by ten: one IEEE
+    // division, so the double nearest to the text, as reading it back gives.
+    // From 1e17 on a double holds no tenths, and the value is its own rounding.
+    if (!(std::fabs(value) < 1e17))
+        return value;
+    long long tenths = 0;
+    for (const char c : FormatOneDecimal(value))
+        if (c >= '0' && c <= '9')
+            tenths = tenths * 10 + (c - '0');
+    return (value < 0.0 ? -static_cast<double>(tenths) : static_cast<double>(tenths)) / 10.0;
 }
 
 std::string BarText(double pressureGaugeBar, std::string_view decimalSeparator)

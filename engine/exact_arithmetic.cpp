@@ -1,5 +1,7 @@
 #include "exact_arithmetic.h"
 
+#include "faults.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -126,7 +128,7 @@ Natural operator+(const Natural& left, const Natural& right)
 Natural operator-(const Natural& left, const Natural& right)
 {
     if (left < right)
-        throw std::logic_error("exact::Natural: negative difference");
+        Raise(std::logic_error("exact::Natural: negative difference"));
     Natural difference;
     std::int64_t borrow = 0;
     for (std::size_t i = 0; i < left.limbs_.size(); ++i) {
@@ -246,6 +248,55 @@ constexpr int kLastPrecision = 8192;
 
 }  // namespace
 
+DecimalDigits ToDecimalDigits(double magnitude, int significant)
+{
+    const Decomposed d = Decompose(magnitude);
+    std::uint64_t lowest = 1;  // 10^(significant − 1)
+    for (int i = 1; i < significant; ++i)
+        lowest *= 10;
+    // magnitude = m·2^e lies in [10^x, 10^(x+1)); first guess x from e.
+    int x = ((d.exponent + 52) * 30103) / 100000 - ((d.exponent + 52) < 0 ? 1 : 0);
+    for (;;) {
+        // t = magnitude·10^k with k = significant − 1 − x, as a whole part q
+        // and, from one guard bit and what lies below, the rounding.
+        const int k = significant - 1 - x;
+        Natural power(1);
+        for (int i = 0; i < std::abs(k); ++i)
+            power = power * Natural(5);
+        // t = m·2^(e+k)·5^k: multiply by 5^k, or divide by 5^(-k) one five at a time.
+        Natural a = k >= 0 ? Natural(d.mantissa) * power : Natural(d.mantissa);
+        int shift = d.exponent + k + 1;  // one guard bit
+        bool beyond = false;             // something below the guard bit
+        if (shift > 0) {
+            a = a.ShiftedLeft(shift);
+            shift = 0;
+        }
+        for (int i = 0; i < -k; ++i) {
+            const Natural quotient = a.DividedBy(5);
+            beyond = beyond || !(quotient * Natural(5) == a);
+            a = quotient;
+        }
+        const int dropped = -shift;  // bits of a below the units of 2t
+        beyond = beyond || a.AnyBitBelow(dropped);
+        const Natural twice = a.ShiftedRight(dropped);
+        std::uint64_t q = TopBits(twice, 1);
+        const bool half = twice.Bit(0);
+        if (q < lowest) {
+            --x;
+            continue;
+        }
+        if (q >= lowest * 10) {
+            ++x;
+            continue;
+        }
+        if (half && (beyond || (q & 1U) != 0))
+            ++q;
+        if (q == lowest * 10)
+            return {lowest, x + 1};
+        return {q, x};
+    }
+}
+
 double RoundToNearest(const Natural& value, int scale)
 {
     if (value.IsZero())
@@ -332,7 +383,7 @@ double Exp(double x)
         if (const std::optional<double> result = RoundIfDecided(sum, error, scale, false))
             return *result;
     }
-    throw std::logic_error("exact::Exp: rounding not decided");
+    Raise(std::logic_error("exact::Exp: rounding not decided"));
 }
 
 double Log(double x)
@@ -401,7 +452,7 @@ double Log(double x)
         if (const std::optional<double> result = RoundIfDecided(magnitude, error, -bits, negative))
             return *result;
     }
-    throw std::logic_error("exact::Log: rounding not decided");
+    Raise(std::logic_error("exact::Log: rounding not decided"));
 }
 
 double Power(double base, int exponent)
@@ -427,7 +478,7 @@ double Power(double base, int exponent)
         // division rounds correctly.
         if (power.BitLength() - static_cast<int>(std::countr_zero(d.mantissa) * count) > 53 || std::isinf(magnitude)
             || magnitude == 0.0)
-            throw std::domain_error("exact::Power: a negative exponent needs an exact power of the base");
+            Raise(std::domain_error("exact::Power: a negative exponent needs an exact power of the base"));
         const double reciprocal = 1.0 / magnitude;
         return negative ? -reciprocal : reciprocal;
     }

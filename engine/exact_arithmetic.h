@@ -46,6 +46,16 @@ double RoundToNearest(const Natural& value, int scale);
 // within `error` of `value` rounds to it; nothing otherwise.
 std::optional<double> RoundIfDecided(const Natural& value, const Natural& error, int scale, bool negative);
 
+// A positive finite double to `significant` decimal digits (at most 18),
+// rounded to nearest, ties to even: the digits and the power of ten of the
+// first, so that magnitude ≈ d.ddd… × 10^exponent. The same digits as
+// std::to_chars in scientific form, without its tables.
+struct DecimalDigits {
+    std::uint64_t digits;  // exactly `significant` digits
+    int exponent;
+};
+DecimalDigits ToDecimalDigits(double magnitude, int significant);
+
 // exp(x), log(x) (x > 0) and base^exponent, rounded to the nearest double.
 // They succeed for every argument, however close the exact result lies to
 // the midpoint between two doubles, by raising the precision until the

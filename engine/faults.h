@@ -51,4 +51,19 @@ public:
     IntegerOverflow(std::int16_t left, std::int16_t right, std::string_view operation);
 };
 
+// Defined by a program built without C++ exceptions (the web page's
+// WebAssembly): shows `message` and stops the calculation, never returning.
+[[noreturn]] void ReportFaultAndStop(const char* message);
+
+// Raises `error`: throws it, or in a build without exceptions hands its
+// message to ReportFaultAndStop.
+template <typename Error> [[noreturn]] void Raise(const Error& error)
+{
+#if defined(__cpp_exceptions)
+    throw error;
+#else
+    ReportFaultAndStop(error.what());
+#endif
+}
+
 }  // namespace dewpoint

@@ -17,7 +17,7 @@ std::int16_t Subtract16(std::int16_t left, std::int16_t right)
 {
     const int difference = left - right;
     if (difference < std::numeric_limits<std::int16_t>::min() || difference > std::numeric_limits<std::int16_t>::max())
-        throw IntegerOverflow(left, right, "-");
+        Raise(IntegerOverflow(left, right, "-"));
     return static_cast<std::int16_t>(difference);
 }
 

@@ -1,9 +1,21 @@
 #include "engine/display.h"
 
+#include "engine/exact_arithmetic.h"
+
 #include "engine/faults.h"
 #include "engine/grid.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
+
+#include <random>
+
+#include <limits>
+
+#include <charconv>
+
+#include <array>
 
 #include <cmath>
 #include <string>
@@ -190,6 +202,36 @@ TEST(Display, SixteenBitSubtractionIsChecked)
     } catch (const IntegerOverflow& overflow) {
         EXPECT_STREQ(overflow.what(), "16-bit integer overflow in -31769 - 1000");
     }
+}
+
+// The engine's own decimal digits are those of std::to_chars, which the
+// web build cannot afford: for doubles across the whole range, for exact
+// ties at the 15th digit, and for the largest and smallest.
+TEST(Display, DecimalDigitsAreThoseOfToChars)
+{
+    const auto expected = [](double value) {
+        std::array<char, 48> buffer{};
+        char* end
+            = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14).ptr;
+        const std::string text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        const std::size_t e = text.find('e');
+        return text.substr(0, 1) + text.substr(2, e - 2) + " " + std::to_string(std::stoi(text.substr(e + 1)));
+    };
+    const auto ours = [](double value) {
+        const exact::DecimalDigits d = exact::ToDecimalDigits(value, 15);
+        return std::to_string(d.digits) + " " + std::to_string(d.exponent);
+    };
+    std::vector<double> values{1.0, 0.5, 43.5, 2.9999999999999996 * 14.5, 1.0000000000000005, 9.999999999999995,
+        std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min(), 0x1p-1022, 123456789012345.5,
+        1e15, 999999999999999.5, 32.14777765981855};
+    std::mt19937_64 random(8573);
+    for (int i = 0; i < 50000; ++i)
+        values.push_back(std::exp2(std::uniform_real_distribution<double>(-1074, 1024)(random)));
+    int differences = 0;
+    for (const double value : values)
+        if (ours(value) != expected(value) && ++differences <= 5)
+            ADD_FAILURE() << std::hexfloat << value << ": " << ours(value) << " against " << expected(value);
+    EXPECT_EQ(differences, 0);
 }
 
 }  // namespace

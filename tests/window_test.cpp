@@ -6,8 +6,8 @@
 #include "engine/conversion.h"
 #include "engine/display.h"
 #include "engine/faults.h"
-#include "support/engine.h"
 #include "scroll_bar_parts.h"
+#include "support/engine.h"
 
 #include <QApplication>
 #include <QButtonGroup>
