@@ -189,16 +189,20 @@ private:
         long lineNumber = 1;
         for (long i = 0; i < settings_.skipLines; ++i, ++lineNumber) {
             const ReadStatus status = reader_.ReadLine(line);
-            if (status == ReadStatus::TooLong)
-                return TooLong(lineNumber), false;
+            if (status == ReadStatus::TooLong) {
+                TooLong(lineNumber);
+                return false;
+            }
             if (status == ReadStatus::End)
                 break;
             out_.Write(line);
         }
         for (;; ++lineNumber) {
             const ReadStatus status = reader_.PeekLine(line);
-            if (status == ReadStatus::TooLong)
-                return TooLong(lineNumber), false;
+            if (status == ReadStatus::TooLong) {
+                TooLong(lineNumber);
+                return false;
+            }
             if (status == ReadStatus::End && reader_.failed())
                 return false;
             if (status == ReadStatus::End) {
@@ -369,14 +373,17 @@ private:
     {
         std::string why;
         const std::optional<std::string_view> cell = Cell(record, column, why);
-        if (!cell)
-            return BadRow(record, why), false;
+        if (!cell) {
+            BadRow(record, why);
+            return false;
+        }
         const Parsed<Reading> parsed = read(*cell, separators_);
-        if (!parsed.reading)
-            return BadRow(record,
-                       "column \"" + column.name
-                           + "\": " + ValueErrorMessage(parsed.error, *cell, accepted, separators_.comma)),
-                   false;
+        if (!parsed.reading) {
+            BadRow(record,
+                "column \"" + column.name
+                    + "\": " + ValueErrorMessage(parsed.error, *cell, accepted, separators_.comma));
+            return false;
+        }
         reading = *parsed.reading;
         return true;
     }

@@ -2,7 +2,9 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace dewpoint::cli {
@@ -65,9 +67,10 @@ std::string OptionName(int value)
 {
     if (value == 'o')
         return "-o";
-    for (const option& entry : kOptions)
-        if (entry.name && entry.val == value)
-            return std::string("--") + entry.name;
+    const auto* entry = std::find_if(
+        std::begin(kOptions), std::end(kOptions), [value](const option& o) { return o.name && o.val == value; });
+    if (entry != std::end(kOptions))
+        return std::string("--") + entry->name;
     std::string name = "-";
     name += static_cast<char>(value);
     return name;
@@ -216,10 +219,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
 {
     std::vector<std::string> argv{kProgramName};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<char*> pointers;
-    for (std::string& argument : argv)
-        pointers.push_back(argument.data());
-    pointers.push_back(nullptr);
+    std::vector<char*> pointers(argv.size() + 1, nullptr);
+    std::transform(argv.begin(), argv.end(), pointers.begin(), [](std::string& argument) { return argument.data(); });
 
     opterr = 0;  // the messages are ours
     optind = 0;  // start afresh, also for a second parse in one process
@@ -231,7 +232,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
             break;
         if (name == '?' || name == ':') {
             std::string given = optind > 0 && optind <= static_cast<int>(argv.size()) ? pointers[optind - 1] : "";
-            given = given.substr(0, given.find('='));
+            if (const std::size_t equals = given.find('='); equals != std::string::npos)
+                given.resize(equals);
             if (optopt != 0 && given.rfind("--", 0) != 0)
                 given = OptionName(optopt);
             error = name == ':' ? given + " needs a value" : "unknown option '" + given + "'";

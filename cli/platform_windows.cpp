@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -81,14 +82,15 @@ void RestoreConsoleCodePage()
 // Console device names, which are never files to replace.
 bool IsDeviceName(const std::string& path)
 {
-    std::string name = path.substr(path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
-    name = name.substr(0, name.find('.'));
-    for (char& c : name)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
-    for (const char* device : {"CON", "NUL", "PRN", "AUX", "CONOUT$", "COM1", "COM2", "COM3", "LPT1", "LPT2"})
-        if (name == device)
-            return true;
-    return path.rfind("\\\\.\\", 0) == 0;
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (const std::size_t dot = name.find('.'); dot != std::string::npos)
+        name.resize(dot);
+    std::transform(name.begin(), name.end(), name.begin(),
+        [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c); });
+    constexpr std::array<std::string_view, 10> kDevices{
+        "CON", "NUL", "PRN", "AUX", "CONOUT$", "COM1", "COM2", "COM3", "LPT1", "LPT2"};
+    return std::find(kDevices.begin(), kDevices.end(), name) != kDevices.end() || path.rfind("\\\\.\\", 0) == 0;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <numeric>
 
 namespace dewpoint {
 
@@ -124,10 +125,9 @@ double RoundedToOneDecimal(double value)
     // From 1e17 on a double holds no tenths, and the value is its own rounding.
     if (!(std::fabs(value) < 1e17))
         return value;
-    long long tenths = 0;
-    for (const char c : FormatOneDecimal(value))
-        if (c >= '0' && c <= '9')
-            tenths = tenths * 10 + (c - '0');
+    const std::string text = FormatOneDecimal(value);
+    const long long tenths = std::accumulate(text.begin(), text.end(), 0LL,
+        [](long long sum, char c) { return c >= '0' && c <= '9' ? sum * 10 + (c - '0') : sum; });
     return (value < 0.0 ? -static_cast<double>(tenths) : static_cast<double>(tenths)) / 10.0;
 }
 
