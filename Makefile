@@ -31,7 +31,7 @@ endef
 
 .PHONY: all build run test test-slow install uninstall package clean
 .PHONY: update-translations reference-pictures test-asan fuzz memcheck lint-build tidy cppcheck format-check lint bench windows-check screenshots
-.PHONY: windows windows-test
+.PHONY: windows windows-test web web-test
 
 all: build
 
@@ -163,6 +163,28 @@ windows-test: build windows
 	@rm -rf $(WINDOWS_BUILD_DIR)-again
 	@$(MAKE) windows WINDOWS_BUILD_DIR=$(WINDOWS_BUILD_DIR)-again >/dev/null
 	@cmp $(WINDOWS_ZIP) $(WINDOWS_BUILD_DIR)-again/dewpoint-1.01-windows-x86_64.zip && echo "windows: two builds, the same archive"
+
+# The calculator as one offline web page: the engine compiled to
+# WebAssembly with Debian's clang and wasi-libc, inlined with the page's
+# styles, script, pictures and catalogues into build/web/dewpoint-converter.html.
+WEB_FLAGS = --target=wasm32-wasi -mexec-model=reactor -std=c++20 -Os -fno-exceptions -ffp-contract=off -fno-fast-math \
+	-Wall -Wextra -Wpedantic -I. -Wl,--strip-all -Wl,--gc-sections
+WEB_PAGE = $(BUILD_DIR)/web/dewpoint-converter.html
+web:
+	@tools/setup.sh web
+	@mkdir -p $(BUILD_DIR)/web
+	@clang++ $(WEB_FLAGS) engine/*.cpp web/engine_api.cpp -o $(BUILD_DIR)/web/engine.wasm
+	@python3 web/build_page.py $(BUILD_DIR)/web/engine.wasm $(WEB_PAGE)
+	@size=$$(wc -c <$(WEB_PAGE)); echo "Built: $(WEB_PAGE), $$size bytes"; \
+	  [ $$size -le 153600 ] || { echo "web: the page is over 150 KB"; exit 1; }
+
+# The page in Debian's Chromium, headless, driven by puppeteer-core under
+# node's test runner, and the WebAssembly engine over the whole grid.
+web-test: build web
+	@tools/setup.sh web-test
+	@cd web && npm ci --no-audit --no-fund --silent
+	@cd web && DEWPOINT_PAGE=$(CURDIR)/$(WEB_PAGE) DEWPOINT_WASM=$(CURDIR)/$(BUILD_DIR)/web/engine.wasm \
+	  DEWPOINT_PROGRAM=$(CURDIR)/$(BUILD_DIR)/cli/dewpoint node --test tests/
 
 # Static checks over every source, benchmarks and developer tools included.
 lint-build:

@@ -2,7 +2,7 @@
 # Installs, from the distribution's packages, what one kind of make target
 # needs and this machine lacks (with sudo when not run as root). Silent when
 # everything is already there.
-#   tools/setup.sh run|test|lint|memcheck|windows|release|bench|screenshots
+#   tools/setup.sh run|test|lint|memcheck|windows|release|bench|screenshots|web|web-test
 #
 #   run          building and running the programs: debian/control's
 #                Build-Depends without the test-only ones, and the fonts the
@@ -82,6 +82,11 @@ case "$tier" in
     release) install lintian ;;
     bench) install libbenchmark-dev libxcb1-dev python3 xvfb ;;
     screenshots) install xvfb xauth openbox xdotool x11-utils qt6ct ;;
+    web) install clang lld wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 python3 ;;
+    web-test)
+        install chromium fonts-liberation2
+        command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || install nodejs npm
+        ;;
     *)
         echo "setup: unknown set '$tier'" >&2
         exit 2
