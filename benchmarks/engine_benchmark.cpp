@@ -68,6 +68,7 @@ BENCHMARK(ReadOutText);
 std::vector<double> Arguments(double low, double high)
 {
     std::vector<double> arguments;
+    arguments.reserve(1024);
     for (int i = 0; i < 1024; ++i)
         arguments.push_back(low + (high - low) * (i + 0.5) / 1024);
     return arguments;

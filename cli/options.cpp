@@ -3,6 +3,7 @@
 #include <getopt.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <iterator>
 #include <string_view>
@@ -13,63 +14,63 @@ namespace {
 
 // Long options only: their values in the table's order.
 enum Name : int {
-    kPressure = 1000,
-    kSensor,
-    kSensorAt,
-    kPlain,
-    kDigits,
-    kFahrenheit,
-    kDecimalComma,
-    kPressureUnit,
-    kSensorUnit,
-    kCsv,
-    kSensorColumn,
-    kPressureColumn,
-    kSensorAtColumn,
-    kNoHeader,
-    kSkipLines,
-    kDelimiter,
-    kEncoding,
-    kOutputColumn,
-    kSkipBad,
-    kQuiet,
-    kVersion,
+    PressureOption = 1000,
+    SensorOption,
+    SensorAtOption,
+    PlainOption,
+    DigitsOption,
+    FahrenheitOption,
+    DecimalCommaOption,
+    PressureUnitOption,
+    SensorUnitOption,
+    CsvOption,
+    SensorColumnOption,
+    PressureColumnOption,
+    SensorAtColumnOption,
+    NoHeaderOption,
+    SkipLinesOption,
+    DelimiterOption,
+    EncodingOption,
+    OutputColumnOption,
+    SkipBadOption,
+    QuietOption,
+    VersionOption,
 };
 
-constexpr option kOptions[] = {
-    {"pressure", required_argument, nullptr, kPressure},
-    {"sensor", required_argument, nullptr, kSensor},
-    {"sensor-at", required_argument, nullptr, kSensorAt},
-    {"plain", no_argument, nullptr, kPlain},
-    {"digits", required_argument, nullptr, kDigits},
-    {"fahrenheit", no_argument, nullptr, kFahrenheit},
-    {"decimal-comma", no_argument, nullptr, kDecimalComma},
-    {"pressure-unit", required_argument, nullptr, kPressureUnit},
-    {"sensor-unit", required_argument, nullptr, kSensorUnit},
-    {"csv", no_argument, nullptr, kCsv},
+constexpr std::array<option, 24> kOptions{{
+    {"pressure", required_argument, nullptr, PressureOption},
+    {"sensor", required_argument, nullptr, SensorOption},
+    {"sensor-at", required_argument, nullptr, SensorAtOption},
+    {"plain", no_argument, nullptr, PlainOption},
+    {"digits", required_argument, nullptr, DigitsOption},
+    {"fahrenheit", no_argument, nullptr, FahrenheitOption},
+    {"decimal-comma", no_argument, nullptr, DecimalCommaOption},
+    {"pressure-unit", required_argument, nullptr, PressureUnitOption},
+    {"sensor-unit", required_argument, nullptr, SensorUnitOption},
+    {"csv", no_argument, nullptr, CsvOption},
     {"output", required_argument, nullptr, 'o'},
-    {"sensor-column", required_argument, nullptr, kSensorColumn},
-    {"pressure-column", required_argument, nullptr, kPressureColumn},
-    {"sensor-at-column", required_argument, nullptr, kSensorAtColumn},
-    {"no-header", no_argument, nullptr, kNoHeader},
-    {"skip-lines", required_argument, nullptr, kSkipLines},
-    {"delimiter", required_argument, nullptr, kDelimiter},
-    {"encoding", required_argument, nullptr, kEncoding},
-    {"output-column", required_argument, nullptr, kOutputColumn},
-    {"skip-bad", no_argument, nullptr, kSkipBad},
-    {"quiet", no_argument, nullptr, kQuiet},
+    {"sensor-column", required_argument, nullptr, SensorColumnOption},
+    {"pressure-column", required_argument, nullptr, PressureColumnOption},
+    {"sensor-at-column", required_argument, nullptr, SensorAtColumnOption},
+    {"no-header", no_argument, nullptr, NoHeaderOption},
+    {"skip-lines", required_argument, nullptr, SkipLinesOption},
+    {"delimiter", required_argument, nullptr, DelimiterOption},
+    {"encoding", required_argument, nullptr, EncodingOption},
+    {"output-column", required_argument, nullptr, OutputColumnOption},
+    {"skip-bad", no_argument, nullptr, SkipBadOption},
+    {"quiet", no_argument, nullptr, QuietOption},
     {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, kVersion},
+    {"version", no_argument, nullptr, VersionOption},
     {nullptr, 0, nullptr, 0},
-};
+}};
 
 std::string OptionName(int value)
 {
     if (value == 'o')
         return "-o";
-    const auto* entry = std::find_if(
-        std::begin(kOptions), std::end(kOptions), [value](const option& o) { return o.name && o.val == value; });
-    if (entry != std::end(kOptions))
+    const auto* entry
+        = std::find_if(kOptions.begin(), kOptions.end(), [value](const option& o) { return o.name && o.val == value; });
+    if (entry != kOptions.end())
         return std::string("--") + entry->name;
     std::string name = "-";
     name += static_cast<char>(value);
@@ -78,7 +79,7 @@ std::string OptionName(int value)
 
 bool LogOnly(int value)
 {
-    return value == 'o' || (value >= kSensorColumn && value <= kQuiet);
+    return value == 'o' || (value >= SensorColumnOption && value <= QuietOption);
 }
 
 // Sets one option's value; false with `error` set where it is not valid.
@@ -89,71 +90,71 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
         return false;
     };
     switch (name) {
-    case kPressure:
+    case PressureOption:
         s.pressure = value;
         return true;
-    case kSensor:
+    case SensorOption:
         s.sensor = value;
         return true;
-    case kSensorAt:
+    case SensorAtOption:
         if (const std::optional<bool> atmosphere = SensorPositionNamed(value)) {
             s.atmosphere = *atmosphere;
             s.sensorAtGiven = true;
             return true;
         }
         return refuse("atmosphere, system");
-    case kPlain:
+    case PlainOption:
         s.format.unit = false;
         return true;
-    case kDigits:
+    case DigitsOption:
         if (value != "full" && value != "1")
             return refuse("1, full");
         s.format.fullDigits = value == "full";
         return true;
-    case kFahrenheit:
+    case FahrenheitOption:
         s.format.fahrenheit = true;
         return true;
-    case kDecimalComma:
+    case DecimalCommaOption:
         s.decimalComma = true;
         return true;
-    case kPressureUnit:
+    case PressureUnitOption:
         if (const std::optional<PressureUnit> unit = PressureUnitNamed(value)) {
             s.pressureUnit = *unit;
             return true;
         }
         return refuse(std::string(kPressureUnitNames));
-    case kSensorUnit:
+    case SensorUnitOption:
         if (const std::optional<TemperatureUnit> unit = TemperatureUnitNamed(value)) {
             s.sensorUnit = *unit;
             return true;
         }
         return refuse(std::string(kTemperatureUnitNames));
-    case kCsv:
+    case CsvOption:
         s.action = Settings::Action::ConvertLog;
         return true;
     case 'o':
         s.output = value;
         return true;
-    case kSensorColumn:
+    case SensorColumnOption:
         s.sensorColumn = value;
         return true;
-    case kPressureColumn:
+    case PressureColumnOption:
         s.pressureColumn = value;
         return true;
-    case kSensorAtColumn:
+    case SensorAtColumnOption:
         s.positionColumn = value;
         return true;
-    case kNoHeader:
+    case NoHeaderOption:
         s.header = false;
         return true;
-    case kSkipLines: {
+    case SkipLinesOption: {
         const auto [end, status] = std::from_chars(value.data(), value.data() + value.size(), s.skipLines);
         if (status == std::errc() && end == value.data() + value.size() && s.skipLines >= 0)
             return true;
         error = "--skip-lines: '" + value + "' is not a number of lines";
         return false;
     }
-    case kDelimiter:
+    case DelimiterOption:
         if (value == "," || value == ";")
             s.delimiter = value.front();
         else if (value == "tab" || value == "\t" || value == "\\t")
@@ -161,23 +162,23 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
         else
             return refuse(", ; tab");
         return true;
-    case kEncoding:
+    case EncodingOption:
         if ((s.encoding = EncodingNamed(value)))
             return true;
         return refuse("utf-8, windows-1252");
-    case kOutputColumn:
+    case OutputColumnOption:
         s.outputColumn = value;
         return true;
-    case kSkipBad:
+    case SkipBadOption:
         s.skipBad = true;
         return true;
-    case kQuiet:
+    case QuietOption:
         s.quiet = true;
         return true;
     case 'h':
         s.action = Settings::Action::Help;
         return true;
-    case kVersion:
+    case VersionOption:
         s.action = Settings::Action::Version;
         return true;
     default:
@@ -227,7 +228,7 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
     int logOnly = 0;
     for (;;) {
         int index = -1;
-        const int name = getopt_long(static_cast<int>(argv.size()), pointers.data(), ":o:h", kOptions, &index);
+        const int name = getopt_long(static_cast<int>(argv.size()), pointers.data(), ":o:h", kOptions.data(), &index);
         if (name == -1)
             break;
         if (name == '?' || name == ':') {

@@ -21,7 +21,7 @@ struct ClosedStreams {
 ClosedStreams PrepareStandardStreams();
 
 // The program's arguments as UTF-8 (argv as it stands on POSIX).
-std::vector<std::string> Arguments(int argc, char* argv[]);
+std::vector<std::string> Arguments(int argc, char** argv);
 
 // Writes a message line to standard error as the terminal shows it best.
 void WriteError(const std::string& line);

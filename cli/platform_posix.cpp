@@ -66,7 +66,7 @@ std::string FollowLinks(std::string path)
         if (length < 0)
             return path;
         const std::string next(target.data(), static_cast<std::size_t>(length));
-        path = next.front() == '/' ? next : FolderOf(path) + next;
+        path = next.front() == '/' ? next : FolderOf(path).append(next);
     }
     return path;
 }
@@ -86,7 +86,7 @@ ClosedStreams PrepareStandardStreams()
     return {closed[0], closed[1], closed[2]};
 }
 
-std::vector<std::string> Arguments(int argc, char* argv[])
+std::vector<std::string> Arguments(int argc, char** argv)
 {
     return {argv + 1, argv + argc};
 }

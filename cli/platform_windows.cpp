@@ -120,7 +120,7 @@ ClosedStreams PrepareStandardStreams()
     return closed;
 }
 
-std::vector<std::string> Arguments(int, char*[])
+std::vector<std::string> Arguments(int, char**)
 {
     // The arguments as Windows holds them, in UTF-16, whatever the code page.
     int count = 0;

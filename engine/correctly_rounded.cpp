@@ -128,7 +128,7 @@ double CorrectlyRoundedLog(double x)
     }
     e += static_cast<int>(bits >> 52);
     constexpr std::uint64_t kMantissaMask = (std::uint64_t{1} << 52) - 1;
-    double m = std::bit_cast<double>((bits & kMantissaMask) | (std::uint64_t{1023} << 52));
+    auto m = std::bit_cast<double>((bits & kMantissaMask) | (std::uint64_t{1023} << 52));
     const auto interval = static_cast<int>((bits >> 44) & 0xff);
     double reciprocal = kLogTable[interval].reciprocal;
     DoubleDouble minusLogReciprocal = kLogTable[interval].minusLog;
@@ -144,7 +144,7 @@ double CorrectlyRoundedLog(double x)
 
     // r = m·c − 1, exact: m's halves times the 10-bit c are exact, and so is
     // (m_hi·c) − 1 by Sterbenz.
-    const double mHi = std::bit_cast<double>(std::bit_cast<std::uint64_t>(m) & ~((std::uint64_t{1} << 27) - 1));
+    const auto mHi = std::bit_cast<double>(std::bit_cast<std::uint64_t>(m) & ~((std::uint64_t{1} << 27) - 1));
     const DoubleDouble r = TwoSum(mHi * reciprocal - 1.0, (m - mHi) * reciprocal);
 
     // ln(1 + r) = r − r²/2 + r³·(1/3 − r/4 + … − r⁷/10); the rest is below 2^-88·|r|.

@@ -34,7 +34,7 @@ int Natural::BitLength() const
 {
     if (limbs_.empty())
         return 0;
-    return static_cast<int>(limbs_.size() - 1) * kLimbBits + std::bit_width(limbs_.back());
+    return static_cast<int>(limbs_.size() - 1) * kLimbBits + static_cast<int>(std::bit_width(limbs_.back()));
 }
 
 bool Natural::Bit(int index) const
@@ -198,7 +198,7 @@ Decomposed Decompose(double x)
     int exponent = biased - 1075;
     if (biased == 0) {
         exponent = -1074;
-        const int shift = 53 - std::bit_width(mantissa);
+        const int shift = 53 - static_cast<int>(std::bit_width(mantissa));
         mantissa <<= shift;
         exponent -= shift;
     } else {

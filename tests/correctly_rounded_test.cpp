@@ -31,6 +31,8 @@ std::unordered_set<std::uint64_t> gridPowerArguments[4];  // for the exponents -
 
 }  // namespace dewpoint
 
+// The linker's names for the wrapped functions and the originals.
+// NOLINTBEGIN(bugprone-reserved-identifier)
 extern "C" {
 double __real__ZN8dewpoint19CorrectlyRoundedExpEd(double x);
 double __real__ZN8dewpoint19CorrectlyRoundedLogEd(double x);
@@ -53,6 +55,7 @@ double __wrap__ZN8dewpoint21CorrectlyRoundedPowerEdi(double base, int exponent)
     return __real__ZN8dewpoint21CorrectlyRoundedPowerEdi(base, exponent);
 }
 }
+// NOLINTEND(bugprone-reserved-identifier)
 
 namespace dewpoint {
 namespace {
@@ -236,17 +239,17 @@ TEST(CorrectlyRounded, EveryArgumentOfTheGrid)
     Reference reference;
     Differences differences;
     for (const std::uint64_t bits : gridExpArguments) {
-        const double x = std::bit_cast<double>(bits);
+        const auto x = std::bit_cast<double>(bits);
         differences.Check("exp", x, __real__ZN8dewpoint19CorrectlyRoundedExpEd(x), reference.Exp(x));
     }
     for (const std::uint64_t bits : gridLogArguments) {
-        const double x = std::bit_cast<double>(bits);
+        const auto x = std::bit_cast<double>(bits);
         differences.Check("log", x, __real__ZN8dewpoint19CorrectlyRoundedLogEd(x), reference.Log(x));
     }
     const int exponents[] = {-1, 2, 3, 4};
     for (std::size_t i = 0; i < 4; ++i)
         for (const std::uint64_t bits : gridPowerArguments[i]) {
-            const double x = std::bit_cast<double>(bits);
+            const auto x = std::bit_cast<double>(bits);
             differences.Check("power", x, __real__ZN8dewpoint21CorrectlyRoundedPowerEdi(x, exponents[i]),
                 reference.Power(x, exponents[i]));
         }

@@ -5,6 +5,7 @@
 //   build/tools/math_tables > engine/math_tables.inc
 #include <mpfr.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -80,7 +81,7 @@ int main()
     std::printf("inline constexpr LogTableEntry kLogTable[256] = {\n");
     for (int i = 0; i < 256; ++i) {
         const double middle = 1.0 + (i + 0.5) / 256.0;
-        double reciprocal = static_cast<double>(static_cast<long>(512.0 / middle + 0.5)) / 512.0;
+        double reciprocal = static_cast<double>(std::lround(512.0 / middle)) / 512.0;
         if (i == 0)
             reciprocal = 1.0;
         mpfr_set_d(value, reciprocal, MPFR_RNDN);

@@ -27,7 +27,7 @@
     <message>
         <source>Dewpoint @ Pressure</source>
         <extracomment>Caption of the read-out: the pressure dewpoint. 112 pixels.</extracomment>
-        <translation>P. de rocío a presión</translation>
+        <translation>Pto. rocío a presión</translation>
     </message>
     <message>
         <source>Atmosphere</source>
@@ -38,7 +38,7 @@
         <source>System Pressure</source>
         <comment>option</comment>
         <extracomment>Option: the sensor sits in the line, at system pressure. 84 pixels.</extracomment>
-        <translation>Presión sistema</translation>
+        <translation>A presión</translation>
     </message>
     <message>
         <source>Absolute pressure: %1 = %2</source>

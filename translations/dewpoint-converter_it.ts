@@ -27,7 +27,7 @@
     <message>
         <source>Dewpoint @ Pressure</source>
         <extracomment>Caption of the read-out: the pressure dewpoint. 112 pixels.</extracomment>
-        <translation>P. rugiada in pressione</translation>
+        <translation>Rugiada in pressione</translation>
     </message>
     <message>
         <source>Atmosphere</source>

@@ -66,7 +66,7 @@ The calculation cannot continue and the program will close.</source>
     </message>
     <message>
         <source>ISO 8573-1:2010: no humidity class by pressure dewpoint (above +10 °C)</source>
-        <translation>ISO 8573-1:2010：压力露点高于 +10 °C，无湿度等级</translation>
+        <translation>ISO 8573-1:2010：无按压力露点划分的湿度等级（压力露点高于 +10 °C）</translation>
     </message>
     <message>
         <source>ISO 8573-1:2010 humidity class %1 (pressure dewpoint ≤ %2 °C)</source>
