@@ -92,6 +92,10 @@ bench:
 	$(call configure,$(BUILD_DIR),DEWPOINT_BENCHMARKS=ON)
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 	@/usr/bin/python3 benchmarks/bench.py $(BUILD_DIR)
+	@$(MAKE) web
+	@tools/setup.sh web-test
+	@cd web && npm ci --no-audit --no-fund --silent
+	@node benchmarks/web_benchmark.mjs $(WEB_PAGE)
 
 # Pictures of the window on a desktop: docs/screenshot*.png.
 screenshots:

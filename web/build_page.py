@@ -1,12 +1,11 @@
 #!/usr/bin/python3
 """Writes the calculator's one-file page: web/index.html with the styles, the
-script, the engine (WebAssembly, gzip-packed), the pictures of resources/ and
+script, the engine (WebAssembly), the pictures of resources/ and
 the catalogues of translations/ inlined, so that it needs nothing else.
 
     build_page.py <engine.wasm> <out.html>
 """
 import base64
-import gzip
 import json
 import os
 import sys
@@ -47,9 +46,9 @@ def data_uri(name):
 def main():
     wasm_path, out_path = sys.argv[1], sys.argv[2]
     with open(wasm_path, "rb") as wasm:
-        packed = gzip.compress(wasm.read(), compresslevel=9, mtime=0)
+        engine = wasm.read()
     script = read(HERE, "page.js")
-    script = script.replace("@WASM_GZIP_BASE64@", base64.b64encode(packed).decode("ascii"))
+    script = script.replace("@WASM_BASE64@", base64.b64encode(engine).decode("ascii"))
     # JSON inside a JavaScript string literal: escaped once more.
     script = script.replace("@CATALOGUES_JSON@", json.dumps(json.dumps(catalogues(), ensure_ascii=False))[1:-1])
     page = read(HERE, "index.html").replace("@STYLE@", read(HERE, "style.css")).replace("@SCRIPT@", script)

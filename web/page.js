@@ -2,7 +2,7 @@
 // to WebAssembly. Every number and text shown comes from the engine; this
 // script only moves the controls, picks the language and places the texts.
 
-const ENGINE_GZIP_BASE64 = "@WASM_GZIP_BASE64@";
+const ENGINE_BASE64 = "@WASM_BASE64@";
 const CATALOGUES = JSON.parse("@CATALOGUES_JSON@");
 
 // The engine's texts, in the order of its dp_text.
@@ -14,14 +14,12 @@ const STEPS_PER_UNIT = 10;
 const PAGE_STEP = { HScroll1: 10, HScroll2: 1 };
 
 async function loadEngine() {
-    const packed = Uint8Array.from(atob(ENGINE_GZIP_BASE64), (c) => c.charCodeAt(0));
-    const bytes = await new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip")))
-        .arrayBuffer();
     // The engine writes nowhere: its system interface answers "not supported".
     const unsupported = () => 52;
-    const { instance } = await WebAssembly.instantiate(bytes, {
-        wasi_snapshot_preview1: { fd_close: unsupported, fd_seek: unsupported, fd_write: unsupported },
-    });
+    const imports = { wasi_snapshot_preview1: { fd_close: unsupported, fd_seek: unsupported, fd_write: unsupported } };
+    // Compiled while its bytes are decoded, from the page's own data.
+    const { instance } = await WebAssembly.instantiateStreaming(
+        fetch(`data:application/wasm;base64,${ENGINE_BASE64}`), imports);
     instance.exports._initialize();
     return instance.exports;
 }
@@ -47,7 +45,10 @@ function main(engine) {
     const { tag, catalogue } = chooseLanguage(navigator.languages || [navigator.language || "en"]);
     const tr = (source, comment = "") => (catalogue && catalogue[`${source}|${comment}`]) || source;
     const fill = (template, ...values) => values.reduce((text, value, i) => text.replace(`%${i + 1}`, value), template);
-    const decimal = new Intl.NumberFormat(tag).formatToParts(1.5).find((part) => part.type === "decimal")?.value || ".";
+    // The locale's decimal separator: at once from the language, then, once
+    // the page is shown, from the browser's own locale data (slow to load the
+    // first time), which knows regions such as de-CH.
+    let decimal = ["de", "es", "fr", "it", "pt"].includes(tag.split("-")[0]) ? "," : ".";
 
     document.documentElement.lang = tag;
     for (const element of document.querySelectorAll("[data-text]")) {
@@ -136,6 +137,13 @@ function main(engine) {
 
     update();
     document.body.dataset.ready = String(performance.now());
+    setTimeout(() => {
+        const locale = new Intl.NumberFormat(tag).formatToParts(1.5).find((part) => part.type === "decimal")?.value;
+        if (locale && locale !== decimal) {
+            decimal = locale;
+            update();
+        }
+    }, 0);
 }
 
 main(await loadEngine());
