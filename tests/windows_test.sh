@@ -4,6 +4,7 @@
 # build, a non-ASCII file name, and no DLL but Windows' own.
 #   windows_test.sh <dewpoint.exe> <Linux dewpoint> <cli_tests>
 set -eu
+here=$(cd "$(dirname "$0")" && pwd)
 exe=$(realpath "$1")
 linux=$(realpath "$2")
 cli_tests=$(realpath "$3")
@@ -40,6 +41,12 @@ chmod +x "$work/dewpoint-under-wine"
 DEWPOINT_PROGRAM_UNDER_TEST="$work/dewpoint-under-wine" "$cli_tests" \
     --gtest_filter='Cli.OneConversion:Cli.BadInputs:Cli.LogDialectsKeepEveryByte:Cli.WholeGridGivesTheWindowsBits' \
     || fail "the command line's tests"
+
+# Every field of every state: the digest the Linux build is held to.
+expected=$(sed -n 's/^set(DEWPOINT_GRID_DIGEST \([0-9a-f]*\))$/\1/p' "$here/CMakeLists.txt")
+digest=$("$wine" "$(dirname "$exe")/../grid_digest.exe" | tr -d '\r')
+[ "$digest" = "$expected" ] || fail "the engine's digest under Wine is $digest, not $expected"
+echo "engine digest: $digest"
 
 # The whole grid: the same bytes as the Linux build's.
 python3 -c '
