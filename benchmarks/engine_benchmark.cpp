@@ -69,8 +69,12 @@ std::vector<double> Arguments(double low, double high)
 {
     std::vector<double> arguments;
     arguments.reserve(1024);
-    for (int i = 0; i < 1024; ++i)
-        arguments.push_back(low + (high - low) * (i + 0.5) / 1024);
+    // Spread by the golden ratio, so that the arguments have full mantissas,
+    // as computed values do, and no power of them lies on a rounding tie.
+    for (int i = 0; i < 1024; ++i) {
+        const double golden = 0.6180339887498949 * (i + 1);
+        arguments.push_back(low + (high - low) * (golden - static_cast<int>(golden)));
+    }
     return arguments;
 }
 void FunctionCost(benchmark::State& run, double (*function)(double), double low, double high)
