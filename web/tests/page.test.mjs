@@ -193,6 +193,19 @@ test("accessible: named controls, values with units, a polite read-out, and no a
     await page.close();
 });
 
+test("under a dark colour scheme it keeps its own white face", async () => {
+    const { page } = await open();
+    await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
+    const colours = await page.evaluate(() => ["body", "Form1", "Text2", "Label1_0"].map((id) => {
+        const style = getComputedStyle(id === "body" ? document.body : document.getElementById(id));
+        return [style.backgroundColor, style.color];
+    }));
+    assert.deepEqual(colours.map(([background]) => background).slice(0, 3),
+        ["rgb(255, 255, 255)", "rgb(255, 255, 255)", "rgb(255, 255, 255)"]);
+    assert.equal(colours[3][1], "rgb(0, 0, 0)");
+    await page.close();
+});
+
 test("on a phone held upright it fits without scrolling sideways", async () => {
     const { page } = await open({ width: 360, height: 640, scale: 2 });
     const fit = await page.evaluate(() => ({
