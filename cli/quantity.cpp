@@ -134,60 +134,69 @@ std::optional<TemperatureUnit> TemperatureUnitNamed(std::string_view name)
     return Named(kTemperatureUnits, name);
 }
 
-Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators)
+namespace {
+
+// A quantity in its unit, converted by `toBase` into the unit the range is
+// given in, and accepted only within [low, high].
+template <typename Reading, typename Unit, std::size_t N, typename ToBase>
+Parsed<Reading> ReadWithin(std::string_view text, const std::array<UnitName<Unit>, N>& units, Unit bareUnit,
+    DecimalSeparators separators, double low, double high, ToBase toBase)
 {
-    Parsed<PressureReading> parsed;
-    const auto quantity = ReadQuantity(text, kPressureUnits, bareUnit, separators, parsed.error);
+    Parsed<Reading> parsed;
+    const auto quantity = ReadQuantity(text, units, bareUnit, separators, parsed.error);
     if (!quantity)
         return parsed;
-    auto [read, unit] = *quantity;
-    switch (unit) {
-    case PressureUnit::Bar:
-        break;
-    case PressureUnit::Psi:
-        read.value = read.value * kPaPerPsi / kPaPerBar;
-        break;
-    case PressureUnit::KPa:
-        read.value = read.value / 100.0;
-        break;
-    case PressureUnit::MPa:
-        read.value = read.value * 10.0;
-        break;
-    }
-    if (!Within(read.value, PressureGaugeFromScroll(kPressureScrollMin), PressureGaugeFromScroll(kPressureScrollMax))) {
+    Reading reading;
+    static_cast<ReadValue&>(reading) = quantity->first;
+    toBase(quantity->second, reading);
+    if (!Within(reading.value, low, high)) {
         parsed.error = ValueError::OutOfRange;
         return parsed;
     }
-    parsed.reading = PressureReading{read};
+    parsed.reading = reading;
     return parsed;
+}
+
+}  // namespace
+
+Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators)
+{
+    return ReadWithin<PressureReading>(text, kPressureUnits, bareUnit, separators,
+        PressureGaugeFromScroll(kPressureScrollMin), PressureGaugeFromScroll(kPressureScrollMax),
+        [](PressureUnit unit, PressureReading& bar) {
+            switch (unit) {
+            case PressureUnit::Bar:
+                break;
+            case PressureUnit::Psi:
+                bar.value = bar.value * kPaPerPsi / kPaPerBar;
+                break;
+            case PressureUnit::KPa:
+                bar.value = bar.value / 100.0;
+                break;
+            case PressureUnit::MPa:
+                bar.value = bar.value * 10.0;
+                break;
+            }
+        });
 }
 
 Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit, DecimalSeparators separators)
 {
-    Parsed<SensorReading> parsed;
-    const auto quantity = ReadQuantity(text, kTemperatureUnits, bareUnit, separators, parsed.error);
-    if (!quantity)
-        return parsed;
-    auto [read, unit] = *quantity;
-    SensorReading reading;
-    switch (unit) {
-    case TemperatureUnit::Celsius:
-        break;
-    case TemperatureUnit::Fahrenheit:
-        read.value = (read.value - kFahrenheitAtZeroCelsius) / kFahrenheitPerCelsius;
-        break;
-    case TemperatureUnit::Kelvin:
-        reading.kelvin = read.value;
-        read.value = read.value - kCelsiusToKelvin;
-        break;
-    }
-    if (!Within(read.value, SensorCelsiusFromScroll(kSensorScrollMin), SensorCelsiusFromScroll(kSensorScrollMax))) {
-        parsed.error = ValueError::OutOfRange;
-        return parsed;
-    }
-    static_cast<ReadValue&>(reading) = read;
-    parsed.reading = reading;
-    return parsed;
+    return ReadWithin<SensorReading>(text, kTemperatureUnits, bareUnit, separators,
+        SensorCelsiusFromScroll(kSensorScrollMin), SensorCelsiusFromScroll(kSensorScrollMax),
+        [](TemperatureUnit unit, SensorReading& celsius) {
+            switch (unit) {
+            case TemperatureUnit::Celsius:
+                break;
+            case TemperatureUnit::Fahrenheit:
+                celsius.value = (celsius.value - kFahrenheitAtZeroCelsius) / kFahrenheitPerCelsius;
+                break;
+            case TemperatureUnit::Kelvin:
+                celsius.kelvin = celsius.value;
+                celsius.value = celsius.value - kCelsiusToKelvin;
+                break;
+            }
+        });
 }
 
 std::string ShownText(std::string_view given)
