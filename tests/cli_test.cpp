@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <sstream>
@@ -215,8 +216,8 @@ TEST(Cli, LogDialectsKeepEveryByte)
             {"--skip-bad", "--sensor-column", "dp", "--pressure", "7"}, "t,dp,note\n1,-40\n2,-40,a,b\n",
             "t,dp,note,Pressure dewpoint (°C)\n1,-40,,-20.2\n2,-40,a,b\n", 3},
         {"a quoted note longer than a read", {"--sensor-column", "2", "--pressure", "7"},
-            "note,dp\n\"" + std::string(200000, 'x') + "\n\",-40\n",
-            "note,dp,Pressure dewpoint (°C)\n\"" + std::string(200000, 'x') + "\n\",-40,-20.2\n"},
+            "note,dp\n\"" + std::string(200000, 'x') + "\n\",-40\nafter,0\n",
+            "note,dp,Pressure dewpoint (°C)\n\"" + std::string(200000, 'x') + "\n\",-40,-20.2\nafter,0,32.1\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -276,6 +277,29 @@ TEST(Cli, HostileDescriptorsAndSignals)
         "reading on a full disk: 1\n"
         "ignored hang-up: 0 dp,Pressure dewpoint (°C)|-40,-20.2|\n"
         "TERM: 0\nINT: 0\nPIPE: 0\n");
+}
+
+// On a terminal a long run shows its progress, and the percentage moves.
+TEST(Cli, ProgressOnATerminal)
+{
+    const ScratchFolder folder;
+    std::string table = "p,dp\n";
+    for (int i = 0; i < 2'500'000; ++i)  // over a second here, so that progress shows
+        table += "7,-40\n";
+    WriteFile(folder.path() / "big.csv", table);
+    // script(1) gives the program a terminal as its standard error.
+    const ProgramRun run = Shell(
+        R"sh(script -qec "'$1' --csv big.csv --pressure-column p --sensor-column dp -o out.csv" /dev/null)sh", folder);
+    std::vector<int> percents;
+    for (std::size_t at = run.out.find('%'); at != std::string::npos; at = run.out.find('%', at + 1)) {
+        std::size_t start = at;
+        while (start > 0 && (run.out[start - 1] == ' ' || std::isdigit(static_cast<unsigned char>(run.out[start - 1]))))
+            --start;
+        percents.push_back(std::atoi(run.out.c_str() + start));
+    }
+    ASSERT_FALSE(percents.empty()) << run.out;
+    EXPECT_TRUE(std::any_of(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 100; })) << run.out;
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end())) << run.out;
 }
 
 // Memory stays bounded whatever the input: 8 MiB without a line break, and
