@@ -1,5 +1,7 @@
 #include "encoding.h"
 
+#include "text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -26,14 +28,6 @@ void AppendUtf8(std::string& out, char32_t c)
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
-}
-
-std::string Lowercase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    return lower;
 }
 
 }  // namespace

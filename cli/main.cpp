@@ -27,7 +27,13 @@ platform::ClosedStreams g_closed;
 
 void Complain(const std::string& message)
 {
-    platform::WriteError(std::string(kProgramName) + ": " + message + "\n");
+    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+    std::fflush(stderr);
+}
+
+DecimalSeparators Separators(const Settings& settings)
+{
+    return {!settings.decimalComma, settings.decimalComma};
 }
 
 // Writes `text` to standard output; false, with a message, where it cannot.
@@ -43,8 +49,8 @@ bool Print(const std::string& text)
 // The reading --pressure gives; a complaint where it is not one.
 std::optional<PressureReading> PressureArgument(const Settings& settings)
 {
-    const DecimalSeparators separators{!settings.decimalComma, settings.decimalComma};
-    const Parsed<PressureReading> pressure = ReadPressure(*settings.pressure, settings.pressureUnit, separators);
+    const Parsed<PressureReading> pressure
+        = ReadPressure(*settings.pressure, settings.pressureUnit, Separators(settings));
     if (!pressure.reading)
         Complain("--pressure: "
             + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma));
@@ -56,8 +62,7 @@ int ConvertOne(const Settings& settings)
     const std::optional<PressureReading> pressure = PressureArgument(settings);
     if (!pressure)
         return kUsageError;
-    const DecimalSeparators separators{!settings.decimalComma, settings.decimalComma};
-    const Parsed<SensorReading> sensor = ReadSensor(*settings.sensor, settings.sensorUnit, separators);
+    const Parsed<SensorReading> sensor = ReadSensor(*settings.sensor, settings.sensorUnit, Separators(settings));
     if (!sensor.reading) {
         Complain(
             "--sensor: " + ValueErrorMessage(sensor.error, *settings.sensor, kSensorAccepted, settings.decimalComma));

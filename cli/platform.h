@@ -23,9 +23,6 @@ ClosedStreams PrepareStandardStreams();
 // The program's arguments as UTF-8 (argv as it stands on POSIX).
 std::vector<std::string> Arguments(int argc, char** argv);
 
-// Writes a message line to standard error as the terminal shows it best.
-void WriteError(const std::string& line);
-
 bool IsTerminal(std::FILE* stream);
 
 // The size of the file behind `stream`, where it is a regular file.

@@ -91,12 +91,6 @@ std::vector<std::string> Arguments(int argc, char** argv)
     return {argv + 1, argv + argc};
 }
 
-void WriteError(const std::string& line)
-{
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-}
-
 bool IsTerminal(std::FILE* stream)
 {
     return isatty(fileno(stream)) != 0;

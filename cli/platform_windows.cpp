@@ -132,12 +132,6 @@ std::vector<std::string> Arguments(int, char**)
     return arguments;
 }
 
-void WriteError(const std::string& line)
-{
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-}
-
 bool IsTerminal(std::FILE* stream)
 {
     return _isatty(_fileno(stream)) != 0;

@@ -106,14 +106,6 @@ bool Within(double value, double low, double high)
 
 }  // namespace
 
-std::string Lowercase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
-    return lower;
-}
-
 std::optional<bool> SensorPositionNamed(std::string_view name)
 {
     const std::string lower = Lowercase(name);

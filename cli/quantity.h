@@ -74,9 +74,6 @@ std::string ShownText(std::string_view given);
 // with the way to read one.
 std::string ValueErrorMessage(ValueError error, std::string_view given, const Accepted& accepted, bool commaRead);
 
-// Lowercase ASCII letters, for names compared with case ignored.
-std::string Lowercase(std::string_view text);
-
 // The pressure dewpoint for one reading, bit for bit as the window computes
 // it where both values lie on the window's 0.1 grid, and from the values as
 // given between grid points.

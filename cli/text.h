@@ -1,6 +1,8 @@
 // Small helpers for the text of a table.
 #pragma once
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace dewpoint::cli {
@@ -13,6 +15,15 @@ inline std::string_view TrimmedBlanks(std::string_view text)
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
     return text;
+}
+
+// `text` with the ASCII letters in lower case, for names compared with case ignored.
+inline std::string Lowercase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+        [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); });
+    return lower;
 }
 
 }  // namespace dewpoint::cli
