@@ -65,11 +65,6 @@ bool RoundingDecided(double hi, double lo, double errorBound)
     return hi + (lo + margin) == hi + (lo - margin);
 }
 
-double PowerOfTwo(int exponent)  // normal exponents only
-{
-    return std::bit_cast<double>(static_cast<std::uint64_t>(1023 + exponent) << 52);
-}
-
 }  // namespace
 
 // x = k·ln2/128 + r with |r| ≤ ln2/256, so e^x = 2^(k div 128) · 2^((k mod 128)/128) · e^r,
@@ -110,7 +105,7 @@ double CorrectlyRoundedExp(double x)
     // term's rounding and the truncated series); the bound leaves a factor 16.
     if (!RoundingDecided(result.hi, result.lo, 0x1p-72))
         return exact::Exp(x);
-    return (result.hi + result.lo) * PowerOfTwo(static_cast<int>(k >> 7));
+    return (result.hi + result.lo) * exact::PowerOfTwo(static_cast<int>(k >> 7));
 }
 
 // x = 2^e · m with m in [1, 2); ln x = e·ln2 − ln c + ln(1 + r), r = m·c − 1,

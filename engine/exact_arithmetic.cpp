@@ -176,13 +176,12 @@ namespace {
 double ScaledByPowerOfTwo(double value, int exponent)
 {
     constexpr int kStep = 1000;
-    const auto powerOfTwo = [](int e) { return std::bit_cast<double>(static_cast<std::uint64_t>(1023 + e) << 52); };
     // One direction at a time, so that no intermediate rounds.
     for (; exponent > kStep; exponent -= kStep)
-        value *= powerOfTwo(kStep);
+        value *= PowerOfTwo(kStep);
     for (; exponent < -kStep; exponent += kStep)
-        value *= powerOfTwo(-kStep);
-    return value * powerOfTwo(exponent);
+        value *= PowerOfTwo(-kStep);
+    return value * PowerOfTwo(exponent);
 }
 
 // A finite non-zero double as mantissa · 2^exponent with a 53-bit mantissa.
@@ -295,6 +294,11 @@ DecimalDigits ToDecimalDigits(double magnitude, int significant)
             return {lowest, x + 1};
         return {q, x};
     }
+}
+
+double PowerOfTwo(int exponent)
+{
+    return std::bit_cast<double>(static_cast<std::uint64_t>(1023 + exponent) << 52);
 }
 
 double RoundToNearest(const Natural& value, int scale)

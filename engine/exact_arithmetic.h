@@ -38,6 +38,9 @@ private:
     std::vector<std::uint32_t> limbs_;  // least significant first, no leading zero limb
 };
 
+// 2^exponent, for a normal exponent (−1022 to 1023).
+double PowerOfTwo(int exponent);
+
 // The double nearest to value · 2^scale (ties to even), with overflow to
 // infinity and gradual underflow to subnormals and zero.
 double RoundToNearest(const Natural& value, int scale);

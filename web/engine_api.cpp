@@ -3,6 +3,7 @@
 // The page does no arithmetic of its own.
 #include "engine/display.h"
 #include "engine/grid.h"
+#include "tests/support/engine.h"  // the grid, for the tests' digest
 
 #include <array>
 #include <bit>
@@ -90,8 +91,8 @@ __attribute__((export_name("dp_fault"))) const char* dp_fault()
     return g_fault.c_str();
 }
 
-// Digests of every state of the window, for comparing this build with the
-// native one: all 17 fields (which = 0), or the read-out texts one a line
+// Digests of every state of the window, for the tests that compare this
+// build with the native one: all 17 fields (which = 0), or the read-out texts one a line
 // (which = 1). FNV-1a over 64 bits, as hexadecimal text.
 __attribute__((export_name("dp_grid_digest"))) const char* dp_grid_digest(int which)
 {
@@ -100,19 +101,16 @@ __attribute__((export_name("dp_grid_digest"))) const char* dp_grid_digest(int wh
         hash ^= byte;
         hash *= 1099511628211ULL;
     };
-    for (int pressure = dewpoint::kPressureScrollMin; pressure <= dewpoint::kPressureScrollMax; ++pressure)
-        for (int sensor = dewpoint::kSensorScrollMin; sensor <= dewpoint::kSensorScrollMax; ++sensor)
-            for (const bool atmosphere : {true, false}) {
-                const dewpoint::CalcState state = dewpoint::ConvertAtGridPoint(
-                    {static_cast<std::int16_t>(pressure), static_cast<std::int16_t>(sensor), atmosphere});
-                if (which == 0) {
-                    for (const unsigned char byte : std::bit_cast<std::array<unsigned char, sizeof state>>(state))
-                        add(byte);
-                } else {
-                    for (const char c : dewpoint::CelsiusText(state.DewpointOut) + "\n")
-                        add(static_cast<unsigned char>(c));
-                }
-            }
+    dewpoint::ForEachGridPoint([&](const dewpoint::GridPoint& point) {
+        const dewpoint::CalcState state = dewpoint::ConvertAtGridPoint(point);
+        if (which == 0) {
+            for (const unsigned char byte : std::bit_cast<std::array<unsigned char, sizeof state>>(state))
+                add(byte);
+        } else {
+            for (const char c : dewpoint::CelsiusText(state.DewpointOut) + "\n")
+                add(static_cast<unsigned char>(c));
+        }
+    });
     static std::string text;
     text.clear();
     for (int shift = 60; shift >= 0; shift -= 4)

@@ -62,15 +62,11 @@ function main(engine) {
     const pressure = $("HScroll1");
     const sensor = $("HScroll2");
     const atmosphere = document.querySelector("input[value=atmosphere]");
-    const text = (which) => {
-        const memory = new Uint8Array(engine.memory.buffer);
-        const start = engine.dp_text(which);
-        return new TextDecoder().decode(memory.subarray(start, memory.indexOf(0, start)));
-    };
     const cString = (pointer) => {
         const memory = new Uint8Array(engine.memory.buffer);
         return new TextDecoder().decode(memory.subarray(pointer, memory.indexOf(0, pointer)));
     };
+    const text = (which) => cString(engine.dp_text(which));
 
     // One conversion, as the window's handlers run it; a fault keeps the
     // last good read-out and says what happened.
