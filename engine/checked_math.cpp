@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "checked_math.h"
 
 #include "correctly_rounded.h"
@@ -23,9 +25,10 @@ Checked Power(const Checked& base, double exponent)
     // Zero to a negative power is a pole, which IEEE 754 reports as a division by zero.
     if (base.value() == 0.0 && exponent < 0.0)
         Raise(ArithmeticFault(FloatFault::DivisionByZero, base.quantity()));
+    // Checked before the conversion, which is undefined beyond int's range.
+    if (!(std::fabs(exponent) <= 1024.0) || std::trunc(exponent) != exponent)
+        Raise(std::domain_error("Power: the exponent must be a whole number from -1024 to 1024"));
     const auto whole = static_cast<int>(exponent);
-    if (whole != exponent)
-        Raise(std::domain_error("Power: the exponent must be a whole number"));
     return {CorrectlyRoundedPower(base.value(), whole), base.quantity()};
 }
 

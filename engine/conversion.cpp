@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "conversion.h"
 
 #include "checked_math.h"

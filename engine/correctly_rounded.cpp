@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "correctly_rounded.h"
 
 #include "exact_arithmetic.h"
@@ -142,7 +144,8 @@ double CorrectlyRoundedLog(double x)
     const auto mHi = std::bit_cast<double>(std::bit_cast<std::uint64_t>(m) & ~((std::uint64_t{1} << 27) - 1));
     const DoubleDouble r = TwoSum(mHi * reciprocal - 1.0, (m - mHi) * reciprocal);
 
-    // ln(1 + r) = r − r²/2 + r³·(1/3 − r/4 + … − r⁷/10); the rest is below 2^-88·|r|.
+    // ln(1 + r) = r − r²/2 + r³·(1/3 − r/4 + … − r⁷/10); the rest, from r¹¹/11
+    // on, is below 2^-83.4·|r| since |r| ≤ 2^-8.
     const DoubleDouble square = TwoProduct(r.hi, r.hi);
     const double y = r.hi;
     const double higher = 1.0 / 3

@@ -17,9 +17,8 @@ double CorrectlyRoundedExp(double x);
 // ln x for x > 0; NaN below 0, −∞ at 0, +∞ at +∞.
 double CorrectlyRoundedLog(double x);
 
-// base^exponent for a whole exponent: the exact power, rounded once. For a
-// negative exponent |base|^|exponent| must be a double (as 10^5 and any
-// base^1 are); std::domain_error otherwise.
+// base^exponent for a whole exponent from −1024 to 1024: the exact power,
+// rounded once; std::domain_error for a larger exponent.
 double CorrectlyRoundedPower(double base, int exponent);
 
 }  // namespace dewpoint

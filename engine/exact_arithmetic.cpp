@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "exact_arithmetic.h"
 
 #include "faults.h"
@@ -245,6 +247,10 @@ Natural Ln2Fixed(int bits)
 constexpr int kFirstPrecision = 256;
 constexpr int kLastPrecision = 8192;
 
+// The largest |exponent| of Power: the exact power of a 53-bit mantissa then
+// has at most 54,272 bits, a few milliseconds' work.
+constexpr int kLargestPowerExponent = 1024;
+
 }  // namespace
 
 DecimalDigits ToDecimalDigits(double magnitude, int significant)
@@ -379,10 +385,11 @@ double Exp(double x)
         for (int i = 0; i < kHalvings; ++i)
             sum = FixedProduct(sum, sum, bits);
 
-        // Error: ln 2's (2·bits units) times k ≤ 1077 carried into r, and the
-        // series' and squarings' truncations amplified 2^10 times: below 2^24
-        // units for every precision tried.
-        const Natural error = Natural(1).ShiftedLeft(24);
+        // Error: ln 2's (2·bits units) times k ≤ 1077 carried into r, doubled
+        // by exp r < 2: 2^25.1 units at 8192 bits; the series' and squarings'
+        // truncations amplified 2^10 times add under 2^14. Below 2^26 units
+        // for every precision tried.
+        const Natural error = Natural(1).ShiftedLeft(26);
         const int scale = (negative ? -static_cast<int>(k) : static_cast<int>(k)) - bits;
         if (const std::optional<double> result = RoundIfDecided(sum, error, scale, false))
             return *result;
@@ -461,6 +468,8 @@ double Log(double x)
 
 double Power(double base, int exponent)
 {
+    if (exponent < -kLargestPowerExponent || exponent > kLargestPowerExponent)
+        Raise(std::domain_error("exact::Power: the exponent must lie within -1024 and 1024"));
     if (exponent == 0 || std::isnan(base))
         return exponent == 0 ? 1.0 : base;
     const bool oddExponent = exponent % 2 != 0;
@@ -469,24 +478,43 @@ double Power(double base, int exponent)
         const double magnitude = (base == 0.0) == (exponent > 0) ? 0.0 : std::numeric_limits<double>::infinity();
         return std::signbit(base) && oddExponent ? -magnitude : magnitude;
     }
+    // |base| = odd · 2^oddScale: the odd part alone is multiplied, by squaring.
     const Decomposed d = Decompose(std::fabs(base));
-    const unsigned count = exponent < 0 ? static_cast<unsigned>(-exponent) : static_cast<unsigned>(exponent);
+    const auto zeros = static_cast<int>(std::countr_zero(d.mantissa));
+    const Natural odd(d.mantissa >> zeros);
+    const int oddScale = d.exponent + zeros;
+    const auto count = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
     Natural power(1);
-    for (unsigned i = 0; i < count; ++i)
-        power = power * Natural(d.mantissa);
-    const bool negative = base < 0.0 && oddExponent;
-    const int scale = d.exponent * static_cast<int>(count);
-    const double magnitude = RoundToNearest(power, scale);
-    if (exponent < 0) {
-        // Only a power that is itself a double has a reciprocal that one
-        // division rounds correctly.
-        if (power.BitLength() - static_cast<int>(std::countr_zero(d.mantissa) * count) > 53 || std::isinf(magnitude)
-            || magnitude == 0.0)
-            Raise(std::domain_error("exact::Power: a negative exponent needs an exact power of the base"));
-        const double reciprocal = 1.0 / magnitude;
-        return negative ? -reciprocal : reciprocal;
+    Natural square = odd;
+    for (unsigned rest = count; rest != 0; rest >>= 1U) {
+        if ((rest & 1U) != 0)
+            power = power * square;
+        if (rest > 1)
+            square = square * square;
     }
-    return negative ? -magnitude : magnitude;
+    const int scale = oddScale * static_cast<int>(count);  // |scale| ≤ 1126 · 1024
+    double magnitude = 0.0;
+    if (exponent > 0) {
+        magnitude = RoundToNearest(power, scale);
+    } else {
+        // 1 / (power · 2^scale), rounded once: q = ⌊2^(length+55) / power⌋ has
+        // 56 or 57 bits, and a remainder makes a sticky bit below them.
+        const int length = power.BitLength();
+        Natural remainder = Natural(1).ShiftedLeft(length - 1);
+        std::uint64_t quotient = 0;
+        for (int bit = 0; bit <= 56; ++bit) {
+            if (bit > 0)
+                remainder = remainder.ShiftedLeft(1);
+            quotient <<= 1U;
+            if (remainder >= power) {
+                remainder = remainder - power;
+                quotient |= 1U;
+            }
+        }
+        const std::uint64_t sticky = remainder.IsZero() ? 0 : 1;
+        magnitude = RoundToNearest(Natural(2 * quotient + sticky), -scale - length - 56);
+    }
+    return base < 0.0 && oddExponent ? -magnitude : magnitude;
 }
 
 }  // namespace dewpoint::exact

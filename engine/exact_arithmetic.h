@@ -65,8 +65,7 @@ DecimalDigits ToDecimalDigits(double magnitude, int significant);
 // rounding is decided.
 double Exp(double x);
 double Log(double x);
-// For a negative exponent, |base|^|exponent| must be a double: the result is
-// then its reciprocal, which IEEE division rounds correctly.
+// The exponent lies within −1024 and 1024 (std::domain_error otherwise).
 double Power(double base, int exponent);
 
 }  // namespace dewpoint::exact

@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "faults.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "formulas.h"
 
 #include "checked_math.h"

@@ -1,3 +1,5 @@
+#include "strict_arithmetic.h"
+
 #include "grid.h"
 
 #include "faults.h"

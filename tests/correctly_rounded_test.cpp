@@ -147,8 +147,14 @@ TEST(CorrectlyRounded, PublishedHardToRoundCases)
     EXPECT_EQ(differences.count(), 0);
 }
 
-// Special values, the edges of overflow and underflow, and exact powers
-// that lie on a midpoint between two doubles.
+// ±2^u with u uniform: every binade of the domain equally often.
+double LogUniform(std::mt19937_64& random, double lowestPower, double highestPower, bool signs)
+{
+    const double magnitude = std::exp2(std::uniform_real_distribution<double>(lowestPower, highestPower)(random));
+    return signs && (random() & 1U) != 0 ? -magnitude : magnitude;
+}
+
+// Special values and the edges of overflow and underflow.
 TEST(CorrectlyRounded, EdgesOfTheRange)
 {
     Reference reference;
@@ -161,22 +167,67 @@ TEST(CorrectlyRounded, EdgesOfTheRange)
     for (const double x : {1.0, std::nextafter(1.0, 2.0), std::nextafter(1.0, 0.0), 0x1p-1074, 0x1.8p-1070, 0x1p-1022,
              std::numeric_limits<double>::max(), 2.0, 0.5, infinity, 0.0})
         differences.Check("log", x, CorrectlyRoundedLog(x), reference.Log(x));
-    // (1 + 2^-18)^3 and (1 + 2^-13)^4 need exactly 54 bits: ties, rounded to even.
     for (const double x : {1.0 + 0x1p-18, 1.0 + 0x1p-13, -(1.0 + 0x1p-18), 0x1p-400, 0x1p300, 0x1.8p-350, 3.0, -0.0,
              0x1.fffffffffffffp+255, 0x1p-270})
         for (const int exponent : {-1, 2, 3, 4})
             differences.Check("power", x, CorrectlyRoundedPower(x, exponent), reference.Power(x, exponent));
     EXPECT_EQ(differences.count(), 0);
     EXPECT_EQ(CorrectlyRoundedPower(10.0, -5), 0.00001);
-    EXPECT_EQ(CorrectlyRoundedPower(3.0, -2), 1.0 / 9);  // 3² is exact, so one division rounds it
-    EXPECT_THROW(CorrectlyRoundedPower(0.1, -4), std::domain_error);
 }
 
-// ±2^u with u uniform: every binade of the domain equally often.
-double LogUniform(std::mt19937_64& random, double lowestPower, double highestPower, bool signs)
+// Exact powers that lie on a midpoint: an odd m whose cube or fourth power
+// has exactly 54 bits. 208065³ and 9743⁴ end in …01 and round down to even,
+// 208067³ ends in …11 and rounds up; as fractions, negative, and through the
+// exact path alone.
+TEST(CorrectlyRounded, PowersOnAMidpointRoundToEven)
 {
-    const double magnitude = std::exp2(std::uniform_real_distribution<double>(lowestPower, highestPower)(random));
-    return signs && (random() & 1U) != 0 ? -magnitude : magnitude;
+    struct Tie {
+        double odd;
+        int exponent;
+        double roundedPower;  // the even neighbour, worked out by hand
+    };
+    const Tie ties[] = {
+        {208065, 3, 9007351116674624.0},  // 208065³ = 9007351116674625
+        {208067, 3, 9007610865436764.0},  // 208067³ = 9007610865436763
+        {9743, 4, 9010954778750400.0},    // 9743⁴ = 9010954778750401
+    };
+    Reference reference;
+    for (const Tie& tie : ties) {
+        EXPECT_EQ(CorrectlyRoundedPower(tie.odd, tie.exponent), tie.roundedPower) << tie.odd;
+        EXPECT_EQ(exact::Power(tie.odd, tie.exponent), tie.roundedPower) << tie.odd;
+        for (const double x : {tie.odd * 0x1p-18, -tie.odd * 0x1p-60, tie.odd * 0x1p+40}) {
+            EXPECT_EQ(CorrectlyRoundedPower(x, tie.exponent), reference.Power(x, tie.exponent)) << std::hexfloat << x;
+            EXPECT_EQ(exact::Power(x, tie.exponent), reference.Power(x, tie.exponent)) << std::hexfloat << x;
+        }
+    }
+}
+
+// Negative exponents are rounded once, also where |x|^|n| leaves the range
+// of doubles or is exact but subnormal; the exponent is bounded, so that no
+// call runs long.
+TEST(CorrectlyRounded, NegativeAndLargeExponents)
+{
+    Reference reference;
+    Differences differences;
+    // (1 + 2^-26)² · 2^-1024 is exact in 53 bits but subnormal: its reciprocal
+    // must not be taken from the rounded power.
+    differences.Check("power", 0x1.0000004p-512, CorrectlyRoundedPower(0x1.0000004p-512, -2),
+        reference.Power(0x1.0000004p-512, -2));
+    EXPECT_EQ(CorrectlyRoundedPower(0x1.0000004p-512, -2), 0x1.ffffff0000006p+1023);
+    for (const double x : {0.1, -0.1, 10.0, 3.0, 0x1p-1074, 0x1p-600, 0x1.fffffffffffffp+1023, 1.0 + 0x1p-52,
+             1.0 - 0x1p-53, -1.5, 0x1.8p-1070})
+        for (const int exponent : {-2, -3, -4, -5, -17, -512, -1024, 7, 1024})
+            differences.Check("power", x, CorrectlyRoundedPower(x, exponent), reference.Power(x, exponent));
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 3'000; ++i) {
+        const int exponent = -std::uniform_int_distribution<int>(2, 1024)(random);
+        // Arguments whose powers cover the whole range and beyond.
+        const double x = LogUniform(random, -2100.0 / -exponent, 2100.0 / -exponent, true);
+        differences.Check("power", x, CorrectlyRoundedPower(x, exponent), reference.Power(x, exponent));
+    }
+    EXPECT_EQ(differences.count(), 0);
+    for (const int exponent : {1025, -1025, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()})
+        EXPECT_THROW(CorrectlyRoundedPower(1.5, exponent), std::domain_error) << exponent;
 }
 
 void CheckRandom(const char* function, int count, const std::function<double(std::mt19937_64&)>& argument,
