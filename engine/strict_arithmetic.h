@@ -11,7 +11,7 @@
 // x87 arithmetic (32-bit x86 without SSE2) keeps intermediates in extended
 // precision and rounds them twice.
 #if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
-#error "The engine needs double arithmetic without extended precision (FLT_EVAL_METHOD 0); on 32-bit x86 build with -msse2 -mfpmath=sse."
+#error "The engine needs double arithmetic without extended precision: on 32-bit x86, -msse2 -mfpmath=sse."
 #endif
 
 #if defined(__clang__)

@@ -211,8 +211,8 @@ TEST(CorrectlyRounded, NegativeAndLargeExponents)
     Differences differences;
     // (1 + 2^-26)² · 2^-1024 is exact in 53 bits but subnormal: its reciprocal
     // must not be taken from the rounded power.
-    differences.Check("power", 0x1.0000004p-512, CorrectlyRoundedPower(0x1.0000004p-512, -2),
-        reference.Power(0x1.0000004p-512, -2));
+    differences.Check(
+        "power", 0x1.0000004p-512, CorrectlyRoundedPower(0x1.0000004p-512, -2), reference.Power(0x1.0000004p-512, -2));
     EXPECT_EQ(CorrectlyRoundedPower(0x1.0000004p-512, -2), 0x1.ffffff0000006p+1023);
     for (const double x : {0.1, -0.1, 10.0, 3.0, 0x1p-1074, 0x1p-600, 0x1.fffffffffffffp+1023, 1.0 + 0x1p-52,
              1.0 - 0x1p-53, -1.5, 0x1.8p-1070})
