@@ -156,6 +156,9 @@ void RenderTest::linesPicturesAndTextsAtThisScale()
             continue;
         const QColor darkest = ColoursIn(image, Device(WindowRect(text), s)).darkest;
         QVERIFY2(Contrast(darkest, Qt::white) > 3.0, qPrintable(text->objectName()));
+        // The text's own colour reads at 4.5 : 1 on the white face (WCAG AA).
+        QVERIFY2(Contrast(text->palette().color(text->foregroundRole()), Qt::white) >= 4.5,
+            qPrintable(text->objectName()));
     }
 }
 

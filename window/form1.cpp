@@ -28,7 +28,7 @@
 namespace {
 
 const QColor kDarkBlue(0, 0, 192);
-const QColor kGrey(128, 128, 128);
+const QColor kGrey(0x76, 0x76, 0x76);  // 4.5 : 1 on white, the least for reading
 const QColor kButtonGrey(0xd4, 0xd4, 0xd4);
 
 // The window's own colours, whatever the desktop's theme: a white ground
