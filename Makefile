@@ -152,8 +152,9 @@ windows:
 	@[ -f $(WINDOWS_BUILD_DIR)/CMakeCache.txt ] || cmake -S packaging/windows -B $(WINDOWS_BUILD_DIR) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw-toolchain.cmake >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR) --parallel $(JOBS)
-	@groff -man -Tutf8 -P-cbou $(WINDOWS_BUILD_DIR)/dewpoint.1 2>/dev/null | sed 's/$$/\r/' >$(WINDOWS_BUILD_DIR)/dewpoint.txt
-	@sed 's/$$/\r/' debian/copyright >$(WINDOWS_BUILD_DIR)/LICENSE.txt
+	@groff -man -Tutf8 -P-cbou -rwindows=1 -rcR=1 -rHY=0 $(WINDOWS_BUILD_DIR)/dewpoint.1 2>/dev/null \
+	  | sed '1d;$$d' | cat -s | sed '/./,$$!d; s/$$/\r/' >$(WINDOWS_BUILD_DIR)/dewpoint.txt
+	@sed -n '/^License:/,$$p' debian/copyright | sed '1d; s/^ //; s/^\.$$//; s/$$/\r/' >$(WINDOWS_BUILD_DIR)/LICENSE.txt
 	@rm -f $(WINDOWS_ZIP)
 	@tools/windows_zip.py $(WINDOWS_ZIP) 2026-12-08 dewpoint.exe=$(WINDOWS_BUILD_DIR)/cli/dewpoint.exe \
 	  dewpoint.txt=$(WINDOWS_BUILD_DIR)/dewpoint.txt LICENSE.txt=$(WINDOWS_BUILD_DIR)/LICENSE.txt

@@ -35,6 +35,17 @@ for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p')
     esac
 done
 
+# The archive's texts: the manual for cmd.exe with CRLF line ends and no
+# references to manual pages, and the licence itself.
+texts=$(dirname "$exe")/..
+crlf_only() { [ "$(grep -c "$(printf '\r')\$" "$1")" -eq "$(wc -l <"$1")" ] && [ "$(wc -l <"$1")" -gt 3 ]; }
+crlf_only "$texts/dewpoint.txt" || fail "dewpoint.txt does not end every line with CRLF"
+grep -q 'C:\\Logs> dewpoint.exe --pressure 7' "$texts/dewpoint.txt" || fail "dewpoint.txt has no cmd.exe example"
+! grep -qE '^ *\$ |[a-z]\(1\)|\\\r?$' "$texts/dewpoint.txt" || fail "dewpoint.txt holds a shell prompt or a manual-page reference"
+crlf_only "$texts/LICENSE.txt" || fail "LICENSE.txt does not end every line with CRLF"
+grep -q 'All rights reserved' "$texts/LICENSE.txt" && ! grep -q '^Format:\|example' "$texts/LICENSE.txt" \
+    || fail "LICENSE.txt is not the licence text"
+
 # The command line's own tests, with dewpoint.exe as the program.
 printf '#!/bin/sh\nexec %s %s "$@"\n' "$wine" "$exe" >"$work/dewpoint-under-wine"
 chmod +x "$work/dewpoint-under-wine"
