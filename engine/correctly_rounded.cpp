@@ -69,17 +69,12 @@ bool RoundingDecided(double hi, double lo, double errorBound)
 
 }  // namespace
 
+namespace detail {
+
 // x = k·ln2/128 + r with |r| ≤ ln2/256, so e^x = 2^(k div 128) · 2^((k mod 128)/128) · e^r,
 // the middle factor from the table and e^r from its Taylor series.
-double CorrectlyRoundedExp(double x)
+FastResult FastExp(double x)
 {
-    // Outside this range the result may be subnormal or overflow; inside it
-    // every intermediate and the result are normal.
-    if (!(x > -707.0 && x < 709.0))
-        return exact::Exp(x);
-    if (std::fabs(x) <= 0x1p-54)
-        return 1.0;
-
     constexpr double k128OverLn2 = 0x1.71547652b82fep+7;
     constexpr double kRoundToInteger = 0x1.8p52;  // adding and subtracting it rounds to a whole number
     const double kd = (x * k128OverLn2 + kRoundToInteger) - kRoundToInteger;
@@ -105,18 +100,31 @@ double CorrectlyRoundedExp(double x)
 
     // The result lies in [0.99, 2.01]; its error is below 2^-76 (the cubic
     // term's rounding and the truncated series); the bound leaves a factor 16.
-    if (!RoundingDecided(result.hi, result.lo, 0x1p-72))
-        return exact::Exp(x);
-    return (result.hi + result.lo) * exact::PowerOfTwo(static_cast<int>(k >> 7));
+    return {result.hi, result.lo, 0x1p-72, static_cast<int>(k >> 7)};
 }
+
+}  // namespace detail
+
+double CorrectlyRoundedExp(double x)
+{
+    // Outside this range the result may be subnormal or overflow; inside it
+    // every intermediate and the result are normal.
+    if (!(x > -707.0 && x < 709.0))
+        return exact::Exp(x);
+    if (std::fabs(x) <= 0x1p-54)
+        return 1.0;
+    const detail::FastResult fast = detail::FastExp(x);
+    if (!RoundingDecided(fast.hi, fast.lo, fast.errorBound))
+        return exact::Exp(x);
+    return (fast.hi + fast.lo) * exact::PowerOfTwo(fast.scale);
+}
+
+namespace detail {
 
 // x = 2^e · m with m in [1, 2); ln x = e·ln2 − ln c + ln(1 + r), r = m·c − 1,
 // |r| ≤ 2^-8, where the table's c ≈ 1/m, and ln(1 + r) from its series.
-double CorrectlyRoundedLog(double x)
+FastResult FastLog(double x)
 {
-    if (!(x > 0.0) || std::isinf(x))
-        return exact::Log(x);
-
     auto bits = std::bit_cast<std::uint64_t>(x);
     int e = -1023;
     if ((bits >> 52) == 0) {  // subnormal: make it normal first
@@ -166,9 +174,19 @@ double CorrectlyRoundedLog(double x)
     // least 2^-9. Each bound leaves a factor 4 or more.
     const bool relative = e == 0 && reciprocal == 1.0;
     const double bound = relative ? std::fabs(result.hi) * 0x1p-66 : 0x1p-72 + std::fabs(result.hi) * 0x1p-90;
-    if (!RoundingDecided(result.hi, result.lo, bound))
+    return {result.hi, result.lo, bound, 0};
+}
+
+}  // namespace detail
+
+double CorrectlyRoundedLog(double x)
+{
+    if (!(x > 0.0) || std::isinf(x))
         return exact::Log(x);
-    return result.hi + result.lo;
+    const detail::FastResult fast = detail::FastLog(x);
+    if (!RoundingDecided(fast.hi, fast.lo, fast.errorBound))
+        return exact::Log(x);
+    return fast.hi + fast.lo;
 }
 
 double CorrectlyRoundedPower(double base, int exponent)

@@ -21,4 +21,22 @@ double CorrectlyRoundedLog(double x);
 // rounded once; std::domain_error for a larger exponent.
 double CorrectlyRoundedPower(double base, int exponent);
 
+namespace detail {
+
+// A fast path's result, (hi + lo) · 2^scale, with the bound on the error of
+// hi + lo that it claims. The result is used only where every number within
+// the bound rounds to the same double, so the bound must cover every error.
+struct FastResult {
+    double hi;
+    double lo;
+    double errorBound;
+    int scale;
+};
+// For −707 < x < 709 with |x| > 2^-54.
+FastResult FastExp(double x);
+// For a finite x > 0.
+FastResult FastLog(double x);
+
+}  // namespace detail
+
 }  // namespace dewpoint

@@ -18,6 +18,7 @@
 #include <array>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace dewpoint {
@@ -155,6 +156,22 @@ TEST(Display, TechnicianTexts)
     EXPECT_EQ(FormatTwoDecimals(0.125), "0.13");
     EXPECT_EQ(RoundedToOneDecimal(-19.97), -20.0);
     EXPECT_EQ(RoundedToOneDecimal(-0.04), 0.0);
+}
+
+// The rounded value is the text read back: the double nearest to it (0.3 is 0x1.3333333333333p-2, not
+// 0.30000000000000004), around every tenth the read-out and the command line can show and beyond.
+TEST(Display, RoundedValueIsTheTextReadBack)
+{
+    int differences = 0;
+    for (int tenths = -20000; tenths <= 20000; ++tenths)
+        for (const double offset : {0.0, 0.03, -0.049, 0.05}) {
+            const double value = tenths / 10.0 + offset;
+            const double readBack = std::strtod(FormatOneDecimal(value).c_str(), nullptr);
+            if (RoundedToOneDecimal(value) != readBack && ++differences <= 5)
+                ADD_FAILURE() << std::hexfloat << value << " rounds to " << RoundedToOneDecimal(value) << ", not "
+                              << readBack;
+        }
+    EXPECT_EQ(differences, 0);
 }
 
 TEST(Display, HumidityClassesByPressureDewpoint)
