@@ -214,6 +214,37 @@ bool Consistent(Settings& s, const std::vector<std::string>& positional, int log
     return error.empty();
 }
 
+bool LooksLikeNumber(std::string_view text)
+{
+    const std::size_t digit = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    return text.size() > digit && ((text[digit] >= '0' && text[digit] <= '9') || text[digit] == '.');
+}
+
+// Why getopt_long refused `given`: an abbreviation of more than one option,
+// a value given to an option that takes none, a reading written without its
+// option names ("dewpoint 7 -40"), or an option there is not.
+std::string UnknownOptionMessage(const std::string& given, const std::vector<std::string>& arguments)
+{
+    if (arguments.size() == 2 && LooksLikeNumber(arguments[0]) && LooksLikeNumber(arguments[1]))
+        return "give a reading with its option names: dewpoint --pressure " + arguments[0] + " --sensor "
+            + arguments[1];
+    if (given.rfind("--", 0) == 0 && given.size() > 2) {
+        const std::string_view stem = std::string_view(given).substr(2);
+        std::string candidates;
+        int count = 0;
+        for (const option& o : kOptions) {
+            if (o.name == nullptr || std::string_view(o.name).rfind(stem, 0) != 0)
+                continue;
+            if (std::string_view(o.name) == stem)
+                return given + " takes no value";
+            candidates += (count++ == 0 ? "" : ", ") + std::string("--") + o.name;
+        }
+        if (count > 1)
+            return "option '" + given + "' is ambiguous: it may be " + candidates;
+    }
+    return "unknown option '" + given + "'";
+}
+
 }  // namespace
 
 bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings, std::string& error)
@@ -237,7 +268,7 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
                 given.resize(equals);
             if (optopt != 0 && given.rfind("--", 0) != 0)
                 given = OptionName(optopt);
-            error = name == ':' ? given + " needs a value" : "unknown option '" + given + "'";
+            error = name == ':' ? given + " needs a value" : UnknownOptionMessage(given, arguments);
             return false;
         }
         if (!Apply(name, optarg ? optarg : "", settings, error))

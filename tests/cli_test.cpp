@@ -68,6 +68,11 @@ TEST(Cli, OneConversion)
         {{"--pressure", "0", "--sensor", "-100"}, "-100.0 °C\n"},
         {{"--pressure", "40", "--sensor", "+20", "--digits", "full"}, "93.53951747091395\n"},
         {{"--pressure", "14.5", "--pressure-unit", "psi", "--sensor", "32", "--sensor-unit", "F", "--plain"}, "9.8\n"},
+        {{"--pressure", "7", "--sensor", "-40", "--digits", "1"}, "-20.2 °C\n"},
+        // -4 °F is -20 °C, in every spelling of its unit.
+        {{"--pressure", "7", "--sensor", "-4°F", "--digits", "full"}, "4.042079391701417\n"},
+        {{"--pressure", "7", "--sensor", "-4 f", "--digits", "full"}, "4.042079391701417\n"},
+        {{"--pressure", "7", "--sensor", "-20", "--digits", "full"}, "4.042079391701417\n"},
     };
     const ScratchFolder folder;
     for (const Case& c : cases) {
@@ -106,6 +111,13 @@ TEST(Cli, BadInputs)
             "'8bar(a)' has an unknown unit (accepted: bar, psi, kPa, MPa)"},
         {{"--pressure", "7"}, "", 2, "--sensor is missing"},
         {{"--pressure", "7", "--sensor", "0", "--bogus"}, "", 2, "unknown option '--bogus'"},
+        {{"--pressure"}, "", 2, "dewpoint: --pressure needs a value"},
+        {{"--pressure", "7", "--sensor", "0", "-o"}, "", 2, "dewpoint: -o needs a value"},
+        {{"--pres", "7", "--sensor", "0"}, "", 2,
+            "option '--pres' is ambiguous: it may be --pressure, --pressure-unit, --pressure-column"},
+        {{"--pressure", "7", "--sensor", "0", "--plain=yes"}, "", 2, "dewpoint: --plain takes no value"},
+        {{"7", "-40"}, "", 2, "give a reading with its option names: dewpoint --pressure 7 --sensor -40"},
+        {{"--pressure", "7", "--sensor", "0", "--digits", "2"}, "", 2, "--digits: '2' is not one of 1, full"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "Dewpoint"}, log, 1,
             "dewpoint: in.csv:3: column \"Dewpoint\": 'x' is not a number (accepted: -100 to +20 °C)\n"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure-column", "Pressure", "--sensor-column", "Humidity"}, log, 2,
@@ -335,12 +347,16 @@ TEST(Cli, ReplacedOutputKeepsItsIdentity)
     WriteFile(path("target.csv"), "old\n");
     std::filesystem::create_symlink("target.csv", path("link.csv"));
     std::filesystem::create_symlink("new.csv", path("dangling.csv"));
+    // A relative link's target lies in the link's own folder.
+    std::filesystem::create_directory(path("sub"));
+    WriteFile(path("sub/real.csv"), "old\n");
+    std::filesystem::create_symlink("real.csv", path("sub/relative.csv"));
     std::filesystem::permissions(path("target.csv"), std::filesystem::perms(0640));
     const bool root = geteuid() == 0;
     if (root) {
         ASSERT_EQ(chown(path("target.csv").c_str(), 65534, 65534), 0);
     }
-    for (const char* output : {"link.csv", "dangling.csv"}) {
+    for (const char* output : {"link.csv", "dangling.csv", "sub/relative.csv"}) {
         const ProgramRun run
             = Dewpoint({"--csv", "in.csv", "--sensor-column", "dp", "--pressure", "7", "-o", output}, "", folder);
         EXPECT_EQ(run.status, 0) << run.err;
@@ -357,7 +373,18 @@ TEST(Cli, ReplacedOutputKeepsItsIdentity)
         EXPECT_EQ(status.st_uid, 65534U);
         EXPECT_EQ(status.st_gid, 65534U);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 5);
+    EXPECT_TRUE(std::filesystem::is_symlink(path("sub/relative.csv")));
+    EXPECT_EQ(ReadFile(path("sub/real.csv")), converted);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 6);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path("sub")), {}), 2);
+
+    // A new file gets the permissions the umask leaves, as the shell's > gives.
+    const ProgramRun modes = Shell(R"sh(
+        for mask in 022 027 077 002; do
+            (umask $mask; "$1" --csv in.csv --sensor-column dp --pressure 7 -o new$mask.csv; printf '%s ' $(stat -c %a new$mask.csv))
+        done)sh",
+        folder);
+    EXPECT_EQ(modes.out, "644 640 600 664 ") << modes.err;
 }
 
 // Every state of the window, 963,202 rows through one process, gives the

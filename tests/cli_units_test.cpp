@@ -1,0 +1,286 @@
+// The command line's readers one by one, each over a table of what people
+// and loggers write: numbers with units, text encodings, delimited records
+// arriving in blocks of any size.
+#include "cli/csv_reader.h"
+#include "cli/encoding.h"
+#include "cli/quantity.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dewpoint::cli {
+namespace {
+
+constexpr DecimalSeparators kPoint{true, false};
+constexpr DecimalSeparators kBoth{true, true};
+
+TEST(Readings, NumbersUnitsAndTheirMistakes)
+{
+    struct Case {
+        const char* text;
+        DecimalSeparators separators;
+        std::optional<double> celsius;  // nothing where it is refused
+        ValueError error = ValueError::NotANumber;
+        char separator = '\0';
+    };
+    const Case sensors[] = {
+        {"-40", kPoint, -40.0},
+        {" -40.0 ", kPoint, -40.0, {}, '.'},
+        {"+5", kPoint, 5.0},
+        {".5", kPoint, 0.5, {}, '.'},
+        {"-4F", kPoint, -20.0},
+        {"-4 °F", kPoint, -20.0},
+        {"-4°f", kPoint, -20.0},
+        {"-20°C", kPoint, -20.0},
+        {"253.15K", kPoint, -20.0, {}, '.'},
+        {"253.15 k", kPoint, -20.0, {}, '.'},
+        {"-40,5", kBoth, -40.5, {}, ','},
+        {"-40,5", kPoint, std::nullopt, ValueError::NotANumber},
+        {"-40.5", DecimalSeparators{false, true}, std::nullopt, ValueError::NotANumber},
+        {"-40,", kBoth, std::nullopt, ValueError::NotANumber},
+        {"-40.0.0", kPoint, std::nullopt, ValueError::NotANumber},
+        {"-40 5", kPoint, std::nullopt, ValueError::NotANumber},
+        {"++5", kPoint, std::nullopt, ValueError::NotANumber},
+        {"+-5", kPoint, std::nullopt, ValueError::NotANumber},
+        {"", kPoint, std::nullopt, ValueError::NotANumber},
+        {"nan", kPoint, std::nullopt, ValueError::NotANumber},
+        {"-4°", kPoint, std::nullopt, ValueError::UnknownUnit},
+        {"-40X", kPoint, std::nullopt, ValueError::UnknownUnit},
+        {"-40 FF", kPoint, std::nullopt, ValueError::UnknownUnit},
+        {"20.1", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"-100.1", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"68.1F", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"20.0000000001", kPoint, 20.0000000001, {}, '.'},
+        {"-40e1", kPoint, std::nullopt, ValueError::OutOfRange},
+    };
+    for (const Case& c : sensors) {
+        SCOPED_TRACE(c.text);
+        const Parsed<SensorReading> parsed = ReadSensor(c.text, TemperatureUnit::Celsius, c.separators);
+        ASSERT_EQ(parsed.reading.has_value(), c.celsius.has_value());
+        if (!c.celsius) {
+            EXPECT_EQ(parsed.error, c.error);
+            continue;
+        }
+        EXPECT_NEAR(parsed.reading->value, *c.celsius, 1e-12);
+        EXPECT_EQ(parsed.reading->separator, c.separator);
+    }
+    // A value in kelvin is kept as given, for use between grid points.
+    EXPECT_EQ(ReadSensor("233.16K", TemperatureUnit::Celsius, kPoint).reading->kelvin, 233.16);
+    EXPECT_FALSE(ReadSensor("-40", TemperatureUnit::Celsius, kPoint).reading->kelvin);
+    // A bare number is in the unit given for bare numbers.
+    EXPECT_NEAR(ReadSensor("-4", TemperatureUnit::Fahrenheit, kPoint).reading->value, -20.0, 1e-12);
+    EXPECT_NEAR(ReadSensor("253.15", TemperatureUnit::Kelvin, kPoint).reading->value, -20.0, 1e-12);
+
+    const Case pressures[] = {
+        {"7", kPoint, 7.0},
+        {"7 bar", kPoint, 7.0},
+        {"7BARG", kPoint, 7.0},
+        {"101.5psi", kPoint, 101.5 * 6894.757293168361 / 100000.0, {}, '.'},
+        {"101.5 PSIG", kPoint, 101.5 * 6894.757293168361 / 100000.0, {}, '.'},
+        {"700kPa", kPoint, 7.0},
+        {"0.7MPa", kPoint, 7.0, {}, '.'},
+        {"0", kPoint, 0.0},
+        {"40", kPoint, 40.0},
+        {"7b", kPoint, std::nullopt, ValueError::UnknownUnit},
+        {"8bar(a)", kPoint, std::nullopt, ValueError::UnknownUnit},
+        {"-0.1", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"40.1", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"4001kPa", kPoint, std::nullopt, ValueError::OutOfRange},
+    };
+    for (const Case& c : pressures) {
+        SCOPED_TRACE(c.text);
+        const Parsed<PressureReading> parsed = ReadPressure(c.text, PressureUnit::Bar, c.separators);
+        ASSERT_EQ(parsed.reading.has_value(), c.celsius.has_value());
+        if (c.celsius)
+            EXPECT_NEAR(parsed.reading->value, *c.celsius, 1e-12);
+        else
+            EXPECT_EQ(parsed.error, c.error);
+    }
+}
+
+TEST(Readings, UnitAndPositionNames)
+{
+    EXPECT_EQ(PressureUnitNamed("KPA"), PressureUnit::KPa);
+    EXPECT_EQ(PressureUnitNamed("psig"), PressureUnit::Psi);
+    EXPECT_EQ(PressureUnitNamed("pa"), std::nullopt);
+    EXPECT_EQ(TemperatureUnitNamed("°c"), TemperatureUnit::Celsius);
+    EXPECT_EQ(TemperatureUnitNamed("k"), TemperatureUnit::Kelvin);
+    EXPECT_EQ(TemperatureUnitNamed("R"), std::nullopt);
+    EXPECT_EQ(SensorPositionNamed("Atmosphere"), true);
+    EXPECT_EQ(SensorPositionNamed("ATM"), true);
+    EXPECT_EQ(SensorPositionNamed("sys"), false);
+    EXPECT_EQ(SensorPositionNamed("line"), std::nullopt);
+}
+
+TEST(Encodings, Utf8Validity)
+{
+    struct Case {
+        const char* bytes;
+        bool valid;
+        bool validIfCut;  // where the input may go on after these bytes
+    };
+    const Case cases[] = {
+        {"", true, true}, {"plain ASCII", true, true},
+        {"\xC3\xA4 \xE2\x82\xAC \xF0\x9F\x98\x80", true, true},  // ä € and a four-byte character
+        {"ab\xC3", false, true},                                 // cut after its lead byte
+        {"ab\xE2\x82", false, true}, {"ab\xF0\x9F\x98", false, true},
+        {"ab\xE2\x41", false, false},  // a lead byte followed by no continuation
+        {"\xE2\x41\x42", false, false}, {"\xC3\x28", false, false},
+        {"\x80", false, false},              // a continuation without a lead byte
+        {"\xC0\xAF", false, false},          // overlong
+        {"\xE0\x80\x80", false, false},      // overlong
+        {"\xED\xA0\x80", false, false},      // a surrogate
+        {"\xF4\x90\x80\x80", false, false},  // beyond U+10FFFF
+        {"\xF8\x88\x80\x80\x80", false, false},
+        {"\xB0"
+         "C",
+            false, false},  // Windows-1252's degree sign
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(IsValidUtf8(c.bytes, false), c.valid);
+        EXPECT_EQ(IsValidUtf8(c.bytes, true), c.validIfCut);
+    }
+}
+
+TEST(Encodings, Windows1252BothWays)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string original(1, static_cast<char>(byte));
+        const std::string utf8 = ToUtf8(original, Encoding::Windows1252);
+        EXPECT_TRUE(IsValidUtf8(utf8, false)) << byte;
+        EXPECT_EQ(FromUtf8(utf8, Encoding::Windows1252), original) << byte;
+    }
+    EXPECT_EQ(ToUtf8("\x80 \xB0"
+                     "C \xE4 \x9F",
+                  Encoding::Windows1252),
+        "€ °C ä Ÿ");
+    EXPECT_EQ(FromUtf8("Taupunkt [°C] – März", Encoding::Windows1252),
+        "Taupunkt [\xB0"
+        "C] \x96 M\xE4rz");
+    EXPECT_EQ(FromUtf8("\xC4\x80", Encoding::Windows1252), std::nullopt);  // Ā has no Windows-1252 form
+    EXPECT_EQ(FromUtf8("\xF0\x9F\x98\x80", Encoding::Windows1252), std::nullopt);
+    EXPECT_EQ(ToUtf8("\xB0", Encoding::Utf8), "\xB0");
+    EXPECT_EQ(EncodingNamed("UTF8"), Encoding::Utf8);
+    EXPECT_EQ(EncodingNamed("CP1252"), Encoding::Windows1252);
+    EXPECT_EQ(EncodingNamed("latin1"), std::nullopt);
+}
+
+TEST(Records, DelimiterOfAHeader)
+{
+    struct Case {
+        const char* header;
+        char delimiter;
+    };
+    const Case cases[] = {
+        {"a,b,c", ','},
+        {"Zeit;Druck;Taupunkt", ';'},
+        {"t\tdp\tp", '\t'},
+        {"\"a;b;c\",d", ','},            // delimiters inside quotes do not count
+        {"\"x \"\"a;b\"\"\";c;d", ';'},  // nor inside a doubled quote
+        {"a\"b;c;d\",e", ';'},           // a quote inside a field opens nothing
+        {"name", ','},
+        {"", ','},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DetectDelimiter(c.header), c.delimiter) << c.header;
+}
+
+// Every record and field is found whatever size of block the input arrives
+// in, with its bytes and line ending as they stood.
+TEST(Records, FieldsFoundInBlocksOfAnySize)
+{
+    const std::string input = "a,\"b,c\", \"e\" \r\n\"x\"\"y\",,z\n\n\"two\nlines\";2\r\"open";
+    struct Expected {
+        std::vector<std::string> fields;
+        std::vector<std::string> values;
+        const char* ending;
+        long line;
+        bool unterminated;
+    };
+    const Expected expected[] = {
+        {{"a", "\"b,c\"", " \"e\" "}, {"a", "b,c", "e"}, "\r\n", 1, false},
+        {{"\"x\"\"y\"", "", "z"}, {"x\"y", "", "z"}, "\n", 2, false},
+        {{}, {}, "\n", 3, false},
+        {{"\"two\nlines\";2"}, {"\"two\nlines\";2"}, "\r", 4, false},
+        {{"\"open"}, {"\"open"}, "", 6, true},
+    };
+    for (const std::size_t block : {1, 2, 3, 5, 7, 64}) {
+        SCOPED_TRACE(block);
+        std::string copy = input;
+        std::FILE* file = fmemopen(copy.data(), copy.size(), "r");
+        ASSERT_NE(file, nullptr);
+        CsvReader reader(file, block);
+        Record record;
+        for (const Expected& e : expected) {
+            ASSERT_EQ(reader.ReadRecord(',', record), ReadStatus::Ok);
+            EXPECT_EQ(record.ending, e.ending);
+            EXPECT_EQ(record.firstLine, e.line);
+            EXPECT_EQ(record.unterminatedQuote, e.unterminated);
+            if (e.fields.empty()) {
+                EXPECT_TRUE(record.blank());
+                continue;
+            }
+            ASSERT_EQ(record.fields.size(), e.fields.size());
+            std::string scratch;
+            for (std::size_t i = 0; i < e.fields.size(); ++i) {
+                EXPECT_EQ(record.field(i), e.fields[i]);
+                EXPECT_EQ(FieldValue(record.field(i), scratch), e.values[i]);
+            }
+        }
+        EXPECT_EQ(reader.ReadRecord(',', record), ReadStatus::End);
+        EXPECT_EQ(reader.bytesRead(), static_cast<long long>(input.size()));
+        std::fclose(file);
+    }
+}
+
+// A record may be as long as the bound and no longer, also across a quoted
+// line break; a line as long is refused as well.
+TEST(Records, LengthIsBounded)
+{
+    const std::size_t bound = CsvReader::kMaxRecord;
+    struct Case {
+        std::string input;
+        ReadStatus status;
+    };
+    const Case cases[] = {
+        {std::string(bound, 'a') + "\n", ReadStatus::Ok},
+        {std::string(bound + 1, 'a') + "\n", ReadStatus::TooLong},
+        {"\"" + std::string(bound / 2, 'a') + "\n" + std::string(bound / 2, 'b') + "\"\n", ReadStatus::TooLong},
+    };
+    for (const Case& c : cases) {
+        std::string copy = c.input;
+        std::FILE* file = fmemopen(copy.data(), copy.size(), "r");
+        ASSERT_NE(file, nullptr);
+        CsvReader reader(file);
+        Record record;
+        EXPECT_EQ(reader.ReadRecord(',', record), c.status) << c.input.size();
+        std::fclose(file);
+    }
+}
+
+TEST(Records, ByteOrderMarkTakenOffOnce)
+{
+    std::string input = "\xEF\xBB\xBF"
+                        "a,b\n\xEF\xBB\xBF"
+                        "c,d\n";
+    std::FILE* file = fmemopen(input.data(), input.size(), "r");
+    ASSERT_NE(file, nullptr);
+    CsvReader reader(file, 2);
+    EXPECT_EQ(reader.TakeByteOrderMark(), "\xEF\xBB\xBF");
+    Record record;
+    ASSERT_EQ(reader.ReadRecord(',', record), ReadStatus::Ok);
+    EXPECT_EQ(record.text, "a,b");
+    ASSERT_EQ(reader.ReadRecord(',', record), ReadStatus::Ok);
+    EXPECT_EQ(record.field(0),
+        "\xEF\xBB\xBF"
+        "c");
+    std::fclose(file);
+}
+
+}  // namespace
+}  // namespace dewpoint::cli
