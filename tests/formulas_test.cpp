@@ -1,3 +1,4 @@
+#include "engine/checked_math.h"
 #include "engine/formulas.h"
 
 #include "engine/conversion.h"
@@ -158,6 +159,35 @@ TEST(Formulas, NegativeTemperatureIsALogarithmError)
         EXPECT_EQ(error.quantity(), "PvIce");
         EXPECT_STREQ(error.what(), "logarithm of the non-positive number -5 while computing PvIce");
     }
+}
+
+// The checked functions' domains: a logarithm of zero is a logarithm error
+// like a negative one, zero to a negative power a division by zero, and an
+// exponent that is not a whole number from -1024 to 1024 is refused before
+// it is converted.
+TEST(CheckedMath, DomainsOfLogAndPower)
+{
+    for (const double argument : {0.0, -0.0, -5.0}) {
+        try {
+            NaturalLog(Checked(argument, "a ratio"));
+            ADD_FAILURE() << "no error raised for " << argument;
+        } catch (const LogarithmArgumentError& error) {
+            EXPECT_EQ(error.argument(), argument);
+        }
+    }
+    EXPECT_EQ(NaturalLog(Checked(1.0, "a ratio")).value(), 0.0);
+    try {
+        Power(Checked(0.0, "T"), -1.0);
+        ADD_FAILURE() << "no fault raised";
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.fault(), FloatFault::DivisionByZero);
+    }
+    EXPECT_EQ(Power(Checked(0.0, "T"), 2.0).value(), 0.0);
+    EXPECT_EQ(Power(Checked(-2.0, "y"), 3.0).value(), -8.0);
+    EXPECT_EQ(Power(Checked(2.0, "y"), -1024.0).value(), 0x1p-1024);
+    for (const double exponent : {0.5, -1.5, 1025.0, -1025.0, 1e10, -1e300, double(NAN), double(INFINITY)})
+        EXPECT_THROW(Power(Checked(2.0, "y"), exponent), std::domain_error) << exponent;
+    EXPECT_EQ(PowerOfTen(-5, "a coefficient").value(), 0.00001);
 }
 
 }  // namespace
