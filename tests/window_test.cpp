@@ -117,6 +117,8 @@ private slots:
     void everyTextFits();
     void languageChoice_data();
     void languageChoice();
+    void captionsInEveryLanguage_data();
+    void captionsInEveryLanguage();
     void tooltips_data();
     void tooltips();
     void germanLocale();
@@ -544,30 +546,43 @@ void WindowTest::keys()
 void WindowTest::wheel_data()
 {
     QTest::addColumn<QString>("bar");
-    QTest::addColumn<QPoint>("angleDelta");
+    QTest::addColumn<QList<QPoint>>("angleDeltas");  // one event each
+    QTest::addColumn<bool>("inverted");              // natural scrolling: the system reversed the deltas
     QTest::addColumn<int>("change");
-    QTest::newRow("pressure, wheel away") << "HScroll1" << QPoint(0, 120) << 1;
-    QTest::newRow("pressure, wheel towards") << "HScroll1" << QPoint(0, -120) << -1;
-    QTest::newRow("pressure, two notches") << "HScroll1" << QPoint(0, 240) << 2;
-    QTest::newRow("pressure, swipe right") << "HScroll1" << QPoint(-120, 0) << 1;
-    QTest::newRow("pressure, swipe left") << "HScroll1" << QPoint(120, 0) << -1;
-    QTest::newRow("pressure, half a notch") << "HScroll1" << QPoint(0, 60) << 0;
-    QTest::newRow("dewpoint, wheel away") << "HScroll2" << QPoint(0, 120) << 1;
-    QTest::newRow("dewpoint, wheel towards") << "HScroll2" << QPoint(0, -120) << -1;
+    using Deltas = QList<QPoint>;
+    QTest::newRow("pressure, wheel away") << "HScroll1" << Deltas{{0, 120}} << false << 1;
+    QTest::newRow("pressure, wheel towards") << "HScroll1" << Deltas{{0, -120}} << false << -1;
+    QTest::newRow("pressure, two notches") << "HScroll1" << Deltas{{0, 240}} << false << 2;
+    QTest::newRow("pressure, swipe right") << "HScroll1" << Deltas{{-120, 0}} << false << 1;
+    QTest::newRow("pressure, swipe left") << "HScroll1" << Deltas{{120, 0}} << false << -1;
+    QTest::newRow("pressure, half a notch") << "HScroll1" << Deltas{{0, 60}} << false << 0;
+    QTest::newRow("pressure, two half notches") << "HScroll1" << Deltas{{0, 60}, {0, 60}} << false << 1;
+    QTest::newRow("pressure, fine steps of a touchpad") << "HScroll1" << Deltas(12, {0, -20}) << false << -2;
+    QTest::newRow("pressure, half a notch each way") << "HScroll1" << Deltas{{0, 60}, {0, -60}, {0, 60}} << false << 0;
+    QTest::newRow("pressure, mostly vertical") << "HScroll1" << Deltas{{-30, 120}} << false << 1;
+    QTest::newRow("pressure, mostly sideways") << "HScroll1" << Deltas{{-120, -30}} << false << 1;
+    QTest::newRow("pressure, natural scrolling, wheel away") << "HScroll1" << Deltas{{0, -120}} << true << 1;
+    QTest::newRow("pressure, natural scrolling, swipe right") << "HScroll1" << Deltas{{120, 0}} << true << 1;
+    QTest::newRow("dewpoint, wheel away") << "HScroll2" << Deltas{{0, 120}} << false << 1;
+    QTest::newRow("dewpoint, wheel towards") << "HScroll2" << Deltas{{0, -120}} << false << -1;
+    QTest::newRow("dewpoint, natural scrolling, wheel towards") << "HScroll2" << Deltas{{0, 120}} << true << -1;
 }
 
 void WindowTest::wheel()
 {
     QFETCH(QString, bar);
-    QFETCH(QPoint, angleDelta);
+    QFETCH(QList<QPoint>, angleDeltas);
+    QFETCH(bool, inverted);
     QFETCH(int, change);
     showForm();
     auto* scrollBar = form_->findChild<QScrollBar*>(bar);
     const int start = scrollBar->value();
     const QPointF inside(scrollBar->width() / 2.0, scrollBar->height() / 2.0);
-    QWheelEvent event(inside, scrollBar->mapToGlobal(inside), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
-        Qt::NoScrollPhase, false);
-    QApplication::sendEvent(scrollBar, &event);
+    for (const QPoint& angleDelta : angleDeltas) {
+        QWheelEvent event(inside, scrollBar->mapToGlobal(inside), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, inverted);
+        QApplication::sendEvent(scrollBar, &event);
+    }
     QCOMPARE(scrollBar->value(), start + change);
 }
 
@@ -701,6 +716,49 @@ void WindowTest::languageChoice()
     QCOMPARE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty(), installed.isEmpty());
 }
 
+void WindowTest::captionsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("captions");  // Label1(0) to Label1(3), then Option1(0) and Option1(1)
+    QTest::newRow("English") << "en"
+                             << QStringList{"Dewpoint @ Sensor", "Dewpoint Sensor @", "System Pressure",
+                                    "Dewpoint @ Pressure", "Atmosphere", "System Pressure"};
+    QTest::newRow("German") << "de"
+                            << QStringList{"Taupunkt am Sensor", "Sensor misst bei", "Systemdruck", "Drucktaupunkt",
+                                   "Atmosphäre", "Systemdruck"};
+    QTest::newRow("French") << "fr"
+                            << QStringList{"Point de rosée au capteur", "Point de mesure", "Pression du réseau",
+                                   "Pt rosée sous pression", "Atmosphère", "Pression réseau"};
+    QTest::newRow("Spanish") << "es"
+                             << QStringList{"Punto de rocío en el sensor", "Punto de medición", "Presión del sistema",
+                                    "Pto. rocío a presión", "Atmósfera", "A presión"};
+    QTest::newRow("Italian") << "it"
+                             << QStringList{"Punto di rugiada al sensore", "Punto di misura", "Pressione di sistema",
+                                    "Rugiada in pressione", "Atmosfera", "In pressione"};
+    QTest::newRow("Brazilian Portuguese")
+        << "pt-BR"
+        << QStringList{"Ponto de orvalho no sensor", "Ponto de medição", "Pressão do sistema", "Orvalho sob pressão",
+               "Atmosfera", "Sob pressão"};
+    QTest::newRow("Chinese") << "zh-CN"
+                             << QStringList{"传感器露点", "传感器测量位置", "系统压力", "压力露点", "大气", "系统压力"};
+}
+
+// Each caption in the trade's own words, language by language.
+void WindowTest::captionsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, captions);
+    InstallTranslations({language});
+    Form1 form;
+    form.Form_Load();
+    QStringList shown;
+    for (const char* name : {"Label1_0", "Label1_1", "Label1_2", "Label1_3"})
+        shown << form.findChild<QLabel*>(name)->text();
+    for (const char* name : {"Option1_0", "Option1_1"})
+        shown << form.findChild<QRadioButton*>(name)->text();
+    QCOMPARE(shown, captions);
+}
+
 void WindowTest::tooltips_data()
 {
     QTest::addColumn<int>("pressure");
@@ -724,6 +782,17 @@ void WindowTest::tooltips_data()
                                                     "ISO 8573-1:2010 humidity class 3 (pressure dewpoint ≤ -20 °C)"
                                                  << "Dewpoint at the sensor: -40.0 °C = -40.0 °F"
                                                  << "Absolute pressure: 8.01 bar(a) = 116.2 psia";
+    // The class goes by the read-out as shown: -69.993 °C shows as -70.0 and is class 1.
+    QTest::newRow("class 1 at its limit, as shown") << 0 << 300
+                                                    << "Pressure dewpoint: -70.0 °C = -94.0 °F\n"
+                                                       "ISO 8573-1:2010 humidity class 1 (pressure dewpoint ≤ -70 °C)"
+                                                    << "Dewpoint at the sensor: -70.0 °C = -94.0 °F"
+                                                    << "Absolute pressure: 1.01 bar(a) = 14.7 psia";
+    QTest::newRow("class 4 at its limit, as shown") << 1 << 1017
+                                                    << "Pressure dewpoint: 3.0 °C = 37.4 °F\n"
+                                                       "ISO 8573-1:2010 humidity class 4 (pressure dewpoint ≤ +3 °C)"
+                                                    << "Dewpoint at the sensor: 1.7 °C = 35.1 °F"
+                                                    << "Absolute pressure: 1.11 bar(a) = 16.1 psia";
     QTest::newRow("class 4, supercooled") << 70 << 750
                                           << "Pressure dewpoint: -2.7 °C = 27.1 °F\n"
                                              "ISO 8573-1:2010 humidity class 4 (pressure dewpoint ≤ +3 °C)"
@@ -764,6 +833,12 @@ void WindowTest::germanLocale()
     QCOMPARE(form.findChild<QLabel*>("Label3")->text(), Degrees("-100,0"));
     QCOMPARE(form.findChild<QLabel*>("Label2")->toolTip(), QStringLiteral("Absolutdruck: 8,01 bar(a) = 116,2 psia"));
     QVERIFY(form.findChild<QLabel*>("Label3")->toolTip().endsWith(QStringLiteral("= -148,0 \u00B0F")));
+    // The toolkit's own texts speak the language too: the read-out's context menu.
+    const std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>("Text2")->createStandardContextMenu());
+    QStringList offered;
+    for (QAction* action : menu->actions())
+        offered << action->text().remove('&').section('\t', 0, 0);
+    QVERIFY2(offered.contains(QStringLiteral("Alles ausw\u00E4hlen")), qPrintable(offered.join(", ")));
 }
 
 void WindowTest::faultIsReportedAndEndsTheProgram()
@@ -860,6 +935,21 @@ void WindowTest::commandLine_data()
                                     << "dewpoint-converter: Unknown option 'bogus'.\nUsage: dewpoint-converter";
     QTest::newRow("an argument") << QStringList{"log.csv"} << 2 << ""
                                  << "dewpoint-converter: Unexpected argument 'log.csv'.\nUsage:";
+    // Every option the toolkit reads itself, with its value where it takes one.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+             "qwindowgeometry", "geometry", "qwindowicon", "icon", "qwindowtitle", "title", "session", "display",
+             "name", "visual", "ncols", "style", "stylesheet", "fontengine", "dialogs"})
+        QTest::addRow("toolkit option -%s", name)
+            << QStringList{QStringLiteral("-%1").arg(name), QStringLiteral("value"), QStringLiteral("--version")} << 0
+            << "dewpoint-converter 1.01\n"
+            << "";
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"})
+        QTest::addRow("toolkit option -%s", name)
+            << QStringList{QStringLiteral("-%1").arg(name), QStringLiteral("--version")} << 0
+            << "dewpoint-converter 1.01\n"
+            << "";
+    QTest::newRow("a toolkit option's value missing") << QStringList{"--version", "-style"} << 2 << ""
+                                                      << "dewpoint-converter: Missing value after '-style'.";
     QTest::newRow("no display") << QStringList{} << 1 << ""
                                 << "dewpoint-converter: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)";
 }
