@@ -264,7 +264,7 @@ void WindowTest::controlLook_data()
     QTest::newRow("Option1(0)") << "Option1_0"
                                 << "Atmosphere" << 11 << false << QColor(Qt::black);
     QTest::newRow("Label4") << "Label4"
-                            << "102 psi" << 13 << true << QColor(128, 128, 128);
+                            << "102 psi" << 13 << true << QColor(0x76, 0x76, 0x76);
     QTest::newRow("Label1(3)") << "Label1_3"
                                << "Dewpoint @ Pressure" << 11 << false << QColor(Qt::black);
     QTest::newRow("Label1(1)") << "Label1_1"
