@@ -241,6 +241,7 @@ TEST(Cli, LogDialectsKeepEveryByte)
         EXPECT_EQ(piped.status, c.status) << piped.err;
 
         WriteFile(folder.path() / "log.csv", c.in);
+        WriteFile(folder.path() / "out.csv", "an earlier result, replaced\n");
         arguments.insert(arguments.end(), {"log.csv", "-o", "out.csv"});
         const ProgramRun named = Dewpoint(arguments, "", folder);
         EXPECT_EQ(ReadFile(folder.path() / "out.csv"), c.out);

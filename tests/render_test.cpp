@@ -11,8 +11,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSvgRenderer>
+#include <QWindow>
 #include <QtTest>
 
 #include <cmath>
@@ -86,6 +90,7 @@ private slots:
     void noPaletteHidesAnything();
     void keyboardFocusShowsOnTheScrollBars();
     void neverMirrored();
+    void picturesRedrawnOnAScreenOfAnotherScale();
 
 private:
     // The window after start-up, shown and active, and its picture.
@@ -106,6 +111,38 @@ void RenderTest::cleanup()
     QApplication::setPalette(QPalette());
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }
+
+namespace {
+
+// Device pixels of `a` and `b` (of one size) that differ by more than
+// anti-aliasing's last shades, as a share of all.
+double DifferingShare(const QImage& a, const QImage& b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            if (qAbs(p.red() - q.red()) > 24 || qAbs(p.green() - q.green()) > 24 || qAbs(p.blue() - q.blue()) > 24)
+                ++differing;
+        }
+    return double(differing) / (a.width() * a.height());
+}
+
+// The installation picture as the window shows it, drawn straight from its
+// source at `scale` device pixels per pixel, on white.
+QImage SharpInstallation(qreal scale)
+{
+    QSvgRenderer renderer(QStringLiteral(":/pictures/installation.svg"));
+    QImage image(renderer.defaultSize() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), renderer.defaultSize()));
+    return image;
+}
+
+}  // namespace
 
 QImage RenderTest::Show()
 {
@@ -157,8 +194,8 @@ void RenderTest::linesPicturesAndTextsAtThisScale()
         const QColor darkest = ColoursIn(image, Device(WindowRect(text), s)).darkest;
         QVERIFY2(Contrast(darkest, Qt::white) > 3.0, qPrintable(text->objectName()));
         // The text's own colour reads at 4.5 : 1 on the white face (WCAG AA).
-        QVERIFY2(Contrast(text->palette().color(text->foregroundRole()), Qt::white) >= 4.5,
-            qPrintable(text->objectName()));
+        QVERIFY2(
+            Contrast(text->palette().color(text->foregroundRole()), Qt::white) >= 4.5, qPrintable(text->objectName()));
     }
 }
 
@@ -314,6 +351,36 @@ void RenderTest::neverMirrored()
         auto* bar = control<QScrollBar>(name);
         QVERIFY(ScrollBarPart(bar, QStyle::SC_ScrollBarAddLine).left() > bar->width() / 2);
     }
+}
+
+// Moved to a screen of twice the scale (a laptop's panel beside an office
+// monitor), the window draws its pictures afresh, sharp at the new scale
+// rather than the old picture enlarged. Runs where the platform offers two
+// such screens (ctest's render_tests_two_screens).
+void RenderTest::picturesRedrawnOnAScreenOfAnotherScale()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens.at(0)->devicePixelRatio() == screens.at(1)->devicePixelRatio())
+        QSKIP("needs two screens of different scales");
+    QVERIFY(!Show().isNull());
+    auto* picture = control<QWidget>("Image2");
+    const qreal before = scale();
+    const QImage first = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(DifferingShare(first, SharpInstallation(before)) < 0.0005,
+        qPrintable(QString::number(DifferingShare(first, SharpInstallation(before)))));
+
+    form_->windowHandle()->setScreen(screens.at(1));
+    form_->move(screens.at(1)->geometry().topLeft() + QPoint(20, 20));
+    QTRY_COMPARE(scale(), screens.at(1)->devicePixelRatio());
+    const QImage second = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage sharp = SharpInstallation(scale());
+    QCOMPARE(second.size(), sharp.size());
+    // The old picture enlarged differs from the sharp one in its edges (0.4 %
+    // of the pixels); the redrawn one not at all.
+    const QImage enlarged
+        = SharpInstallation(before).scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY2(DifferingShare(enlarged, sharp) > 0.002, "the test cannot tell a sharp picture from an enlarged one");
+    QVERIFY2(DifferingShare(second, sharp) < 0.0005, qPrintable(QString::number(DifferingShare(second, sharp))));
 }
 
 QTEST_MAIN(RenderTest)

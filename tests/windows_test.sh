@@ -83,4 +83,14 @@ printf 'Zeit;Taupunkt [\302\260C]\r\n1;-40,0\r\n' >"$in_name"
 "$wine" "$exe" --csv "$in_name" -o "$out_name" --pressure 7 --sensor-column 2 || fail "a non-ASCII file name"
 printf 'Zeit;Taupunkt [\302\260C];Pressure dewpoint (\302\260C)\r\n1;-40,0;-20,2\r\n' >expected.csv
 cmp "$out_name" expected.csv || fail "the table with a non-ASCII name"
+
+# An existing OUT is replaced, and a device is written to, never replaced:
+# no file of that name appears, whatever its case or extension.
+printf 'stale\r\n' >"$out_name"
+"$wine" "$exe" --csv "$in_name" -o "$out_name" --pressure 7 --sensor-column 2 || fail "replacing an existing OUT"
+cmp "$out_name" expected.csv || fail "the replaced OUT"
+for device in NUL nul NUL.csv Nul.txt; do
+    "$wine" "$exe" --csv "$in_name" -o "$device" --pressure 7 --sensor-column 2 || fail "-o $device"
+done
+[ -z "$(ls -A | grep -i '^nul')" ] || fail "a file named like the NUL device: $(ls -A | grep -i '^nul')"
 exit $status

@@ -29,9 +29,9 @@ after(() => browser?.close());
 
 // Opens the page in the given languages; every request other than the page
 // itself (and its inline data) is refused and recorded.
-async function open({ languages = ["en-US", "en"], width = 600, height = 340, scale = 1 } = {}) {
+async function open({ languages = ["en-US", "en"], width = 600, height = 340, scale = 1, mobile = false } = {}) {
     const page = await browser.newPage();
-    await page.setViewport({ width, height, deviceScaleFactor: scale });
+    await page.setViewport({ width, height, deviceScaleFactor: scale, isMobile: mobile, hasTouch: mobile });
     const refused = [];
     await page.setRequestInterception(true);
     page.on("request", (request) => {
@@ -155,7 +155,27 @@ test("the tooltips: absolute pressure, °F, the ISO 8573-1 class", async () => {
     await page.$eval("#HScroll2", (bar) => { bar.value = "600"; bar.dispatchEvent(new Event("input")); });
     assert.equal(await title("Text2"), "Pressure dewpoint: -20.2 °C = -4.3 °F\n"
         + "ISO 8573-1:2010 humidity class 3 (pressure dewpoint ≤ -20 °C)");
+    // Limits above zero carry their sign.
+    await page.$eval("#HScroll2", (bar) => { bar.value = "750"; bar.dispatchEvent(new Event("input")); });
+    assert.equal(await title("Text2"), "Pressure dewpoint: -2.7 °C = 27.1 °F\n"
+        + "ISO 8573-1:2010 humidity class 4 (pressure dewpoint ≤ +3 °C)");
     await page.close();
+});
+
+test("the first of the user's languages that the page speaks, English included", async () => {
+    const cases = [
+        [["en-GB", "de"], "System Pressure"],
+        [["de-CH", "en"], "Systemdruck"],
+        [["ja-JP", "it-IT"], "Pressione di sistema"],
+        [["fr-CA"], "Pression du réseau"],
+        [["pt-BR"], "Pressão do sistema"],
+        [["ja-JP"], "System Pressure"],
+    ];
+    for (const [languages, caption] of cases) {
+        const { page } = await open({ languages });
+        assert.equal((await texts(page)).Label1_2, caption, languages.join(","));
+        await page.close();
+    }
 });
 
 test("in German and in Chinese, with the locale's decimal separator", async () => {
@@ -165,7 +185,9 @@ test("in German and in Chinese, with the locale's decimal separator", async () =
     assert.equal(de.Label2, "7,0 bar");
     assert.equal(de.Text2, "32,1 °C");
     assert.equal(await german.page.$eval("html", (html) => html.lang), "de-AT");
-    assert.match(await german.page.$eval("#HScroll1", (bar) => bar.title), /^Absolutdruck: 8,01 bar\(a\)/);
+    assert.match(await german.page.$eval("#HScroll1", (bar) => bar.title), /^Absolutdruck: 8,01 bar\(a\) = 116,2 psia$/);
+    assert.match(await german.page.$eval("#HScroll2", (bar) => bar.title), /: 0,0 °C = 32,0 °F$/);
+    assert.match(await german.page.$eval("#Text2", (box) => box.title), /: 32,1 °C = 89,9 °F\n/);
     await german.page.close();
     const chinese = await open({ languages: ["zh-CN"] });
     const zh = await texts(chinese.page);
@@ -193,6 +215,20 @@ test("accessible: named controls, values with units, a polite read-out, and no a
     await page.close();
 });
 
+test("the control that has the keyboard focus wears a visible frame", async () => {
+    const { page } = await open();
+    await page.keyboard.press("Tab");
+    const outline = await page.evaluate(() => {
+        const style = getComputedStyle(document.activeElement);
+        return { id: document.activeElement.id, style: style.outlineStyle, width: parseFloat(style.outlineWidth),
+            colour: style.outlineColor };
+    });
+    assert.notEqual(outline.style, "none", JSON.stringify(outline));
+    assert.ok(outline.width >= 2, JSON.stringify(outline));
+    assert.equal(outline.colour, "rgb(0, 0, 192)");
+    await page.close();
+});
+
 test("under a dark colour scheme it keeps its own white face", async () => {
     const { page } = await open();
     await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
@@ -207,7 +243,8 @@ test("under a dark colour scheme it keeps its own white face", async () => {
 });
 
 test("on a phone held upright it fits without scrolling sideways", async () => {
-    const { page } = await open({ width: 360, height: 640, scale: 2 });
+    // A phone lays a page out 980 pixels wide unless the page says otherwise.
+    const { page } = await open({ width: 360, height: 640, scale: 2, mobile: true });
     const fit = await page.evaluate(() => ({
         scroll: document.documentElement.scrollWidth,
         readOut: document.getElementById("Text2").getBoundingClientRect().right,
