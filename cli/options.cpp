@@ -264,11 +264,14 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
             break;
         if (name == '?' || name == ':') {
             std::string given = optind > 0 && optind <= static_cast<int>(argv.size()) ? pointers[optind - 1] : "";
-            if (const std::size_t equals = given.find('='); equals != std::string::npos)
+            const std::size_t equals = given.find('=');
+            if (equals != std::string::npos)
                 given.resize(equals);
             if (optopt != 0 && given.rfind("--", 0) != 0)
                 given = OptionName(optopt);
-            error = name == ':' ? given + " needs a value" : UnknownOptionMessage(given, arguments);
+            // C libraries differ in how they report "--plain=yes": decide from the option itself.
+            const bool valueGiven = equals != std::string::npos;
+            error = name == ':' && !valueGiven ? given + " needs a value" : UnknownOptionMessage(given, arguments);
             return false;
         }
         if (!Apply(name, optarg ? optarg : "", settings, error))
