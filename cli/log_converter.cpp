@@ -152,7 +152,7 @@ public:
             Report(0, std::string("cannot be read: ") + std::strerror(reader_.readError()));
             result_.outcome = LogOutcome::BadData;
         }
-        if (!out_.Flush() && result_.outcome != LogOutcome::BadData)
+        if (!out_.Flush())
             result_.outcome = LogOutcome::WriteError;
         return result_;
     }
@@ -167,6 +167,14 @@ private:
         if (line > 0)
             message.append(":").append(std::to_string(line));
         reporting_.message(message.append(": ").append(why));
+    }
+
+    // True, with the run stopped, once the output could not be written.
+    bool WriteFailed()
+    {
+        if (out_.failed())
+            result_.outcome = LogOutcome::WriteError;
+        return out_.failed();
     }
 
     void Stop(LogOutcome outcome, long line, const std::string& why)
@@ -196,6 +204,8 @@ private:
             if (status == ReadStatus::End)
                 break;
             out_.Write(line);
+            if (WriteFailed())
+                return false;
         }
         for (;; ++lineNumber) {
             const ReadStatus status = reader_.PeekLine(line);
@@ -216,6 +226,8 @@ private:
                 break;
             reader_.ReadLine(line);
             out_.Write(line);
+            if (WriteFailed())
+                return false;
         }
         delimiter_ = settings_.delimiter != '\0' ? settings_.delimiter : DetectDelimiter(line);
         separators_ = {true, delimiter_ != ',' || settings_.decimalComma};
@@ -226,7 +238,8 @@ private:
     {
         Record record;
         bool columnsKnown = false;
-        while (result_.outcome == LogOutcome::Done || result_.outcome == LogOutcome::RowsSkipped) {
+        // Every write goes through out_, which stops the run at its first error.
+        while ((result_.outcome == LogOutcome::Done || result_.outcome == LogOutcome::RowsSkipped) && !WriteFailed()) {
             const ReadStatus status = reader_.ReadRecord(delimiter_, record);
             if (status == ReadStatus::End)
                 break;
@@ -249,8 +262,6 @@ private:
                 }
             }
             ConvertRow(record);
-            if (out_.failed())
-                result_.outcome = LogOutcome::WriteError;
             if (++result_.rows % kProgressEveryRows == 0 && reporting_.progress)
                 reporting_.progress(result_.rows, reader_.bytesRead());
         }

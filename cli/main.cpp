@@ -118,10 +118,6 @@ int ConvertTable(Settings settings)
         Complain("cannot open '" + settings.input + "': " + platform::LastErrorText());
         return kDataError;
     }
-    if (settings.output != "-" && settings.input != "-" && platform::SameFile(settings.input, settings.output)) {
-        Complain("-o names the input table; the output must go to another file");
-        return kUsageError;
-    }
     if (settings.output == "-" && g_closed.output) {
         Complain("standard output is closed; name an output file with -o");
         return kDataError;
@@ -130,6 +126,12 @@ int ConvertTable(Settings settings)
     std::string error;
     if (!output.Open(settings.output, error)) {
         Complain(error);
+        return kDataError;
+    }
+    // By whatever name, link or redirection: writing the table it reads
+    // would lose it, or grow it without end.
+    if (output.IsTheFileOf(input)) {
+        Complain("the output is the input table " + settings.input + "; write to another file");
         return kDataError;
     }
 

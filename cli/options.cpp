@@ -133,6 +133,10 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
         s.action = Settings::Action::ConvertLog;
         return true;
     case 'o':
+        if (value.empty()) {
+            error = "-o needs a file name";
+            return false;
+        }
         s.output = value;
         return true;
     case SensorColumnOption:

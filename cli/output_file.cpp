@@ -39,6 +39,10 @@ bool OutputFile::Open(const std::string& path, std::string& error)
         return stream_ != nullptr;
     }
     target_ = target.path;
+    if (const std::string why = platform::WhyNotReplaceable(target_); !why.empty()) {
+        error = "cannot replace '" + path + "': " + why;
+        return false;
+    }
     stream_ = platform::CreateTemporaryBeside(target_, temporary_);
     if (!stream_) {
         error = Describe("create a file in the folder of", path);
@@ -46,6 +50,11 @@ bool OutputFile::Open(const std::string& path, std::string& error)
     }
     ownsStream_ = true;
     return true;
+}
+
+bool OutputFile::IsTheFileOf(std::FILE* input) const
+{
+    return target_.empty() ? platform::SameRegularFile(input, stream_) : platform::SameRegularFile(input, target_);
 }
 
 bool OutputFile::Commit(std::string& error)

@@ -24,6 +24,9 @@ public:
 
     [[nodiscard]] std::FILE* stream() const { return stream_; }
 
+    // Whether the output is the file `input` reads, by any name or route.
+    [[nodiscard]] bool IsTheFileOf(std::FILE* input) const;
+
     // Puts the written file in place. False with `error` set where the data
     // could not be written out.
     bool Commit(std::string& error);

@@ -30,8 +30,10 @@ std::optional<long long> RegularFileSize(std::FILE* stream);
 
 std::FILE* OpenInput(const std::string& path);
 
-// True when both paths name the same existing file.
-bool SameFile(const std::string& first, const std::string& second);
+// Whether the two are one and the same regular file, however it was
+// named or opened (device and inode; on Windows volume and file index).
+bool SameRegularFile(std::FILE* stream, std::FILE* other);
+bool SameRegularFile(std::FILE* stream, const std::string& path);
 
 // The last system error as text.
 std::string LastErrorText();
@@ -49,8 +51,14 @@ struct OutputTarget {
 };
 OutputTarget ResolveOutput(const std::string& path);
 
-// A new file in the folder of `target`, with the permissions, and where
-// allowed the owner, of the file it will replace. Its path in `temporary`.
+// Why an existing `target` cannot be replaced as the same file (empty when
+// it can, or does not exist): other hard links, another user's file, a
+// write-protected one.
+std::string WhyNotReplaceable(const std::string& target);
+
+// A new file in the folder of `target`, with the permissions, owner and
+// extended attributes of the file it will replace, or those a new file gets
+// there. Its path in `temporary`.
 std::FILE* CreateTemporaryBeside(const std::string& target, std::string& temporary);
 
 // Opens a target that is written to as it is.

@@ -2,14 +2,17 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string_view>
 
 namespace dewpoint::cli::platform {
@@ -26,29 +29,6 @@ extern "C" void RemoveAndDie(int signalNumber)
         unlink(g_removedOnInterruption.data());
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
-}
-
-// The descriptor that /dev/stdout, /dev/fd/N or /proc/self/fd/N names.
-std::optional<int> NamedDescriptor(std::string_view path)
-{
-    if (path == "/dev/stdin")
-        return 0;
-    if (path == "/dev/stdout")
-        return 1;
-    if (path == "/dev/stderr")
-        return 2;
-    for (const std::string_view prefix : {"/dev/fd/", "/proc/self/fd/"}) {
-        if (path.substr(0, prefix.size()) != prefix || path.size() == prefix.size())
-            continue;
-        int descriptor = 0;
-        for (const char c : path.substr(prefix.size())) {
-            if (c < '0' || c > '9' || descriptor > 100000)
-                return std::nullopt;
-            descriptor = descriptor * 10 + (c - '0');
-        }
-        return descriptor;
-    }
-    return std::nullopt;
 }
 
 std::string FolderOf(const std::string& path)
@@ -71,6 +51,73 @@ std::string FollowLinks(std::string path)
     return path;
 }
 
+// The descriptor of this process that `path` reaches through its folder of
+// descriptors (/proc/PID/fd, also as /dev/fd, /dev/stdout, /proc/self/fd or
+// a link of the user's to one of them), whatever the spelling: each hop of
+// a chain of links is judged by its folder's canonical path.
+std::optional<int> DescriptorRoute(std::string path)
+{
+    const std::string processFolder = "/proc/" + std::to_string(getpid());
+    for (int hops = 0; hops < 40; ++hops) {
+        const std::string folder = FolderOf(path);
+        if (char* canonical = realpath(folder.empty() ? "." : folder.c_str(), nullptr)) {
+            const std::string_view resolved(canonical);
+            const bool descriptors = resolved == processFolder + "/fd"
+                || (resolved.substr(0, processFolder.size() + 6) == processFolder + "/task/" && resolved.size() > 3
+                    && resolved.substr(resolved.size() - 3) == "/fd");
+            std::free(canonical);
+            const std::string name = path.substr(folder.size());
+            int descriptor = 0;
+            const auto [end, status] = std::from_chars(name.data(), name.data() + name.size(), descriptor);
+            if (descriptors && status == std::errc() && end == name.data() + name.size())
+                return descriptor;
+        }
+        std::array<char, PATH_MAX> target{};
+        const ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
+        if (length <= 0)
+            return std::nullopt;
+        const std::string next(target.data(), static_cast<std::size_t>(length));
+        path = next.front() == '/' ? next : FolderOf(path).append(next);
+    }
+    return std::nullopt;
+}
+
+// The standard streams that were closed when the program started, and now
+// hold the null device.
+std::array<bool, 3> g_closedAtStart{};
+
+bool SameRegularFile(const struct stat& a, const struct stat& b)
+{
+    return S_ISREG(a.st_mode) && S_ISREG(b.st_mode) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Every extended attribute of `from`, the access control list among them,
+// given to the file open as `to`. False where one that carries access or
+// meaning cannot be kept; the system's own labels (security.*) are left to
+// the system.
+bool CopyExtendedAttributes(const std::string& from, int to)
+{
+    const ssize_t listLength = listxattr(from.c_str(), nullptr, 0);
+    if (listLength <= 0)
+        return listLength == 0 || errno == ENOTSUP;
+    std::string names(static_cast<std::size_t>(listLength), '\0');
+    const ssize_t got = listxattr(from.c_str(), names.data(), names.size());
+    if (got < 0)
+        return false;
+    names.resize(static_cast<std::size_t>(got));
+    for (std::size_t at = 0; at < names.size();) {
+        const std::string name(names.c_str() + at);
+        at += name.size() + 1;
+        const ssize_t valueLength = getxattr(from.c_str(), name.c_str(), nullptr, 0);
+        std::string value(static_cast<std::size_t>(std::max<ssize_t>(valueLength, 0)), '\0');
+        const bool read = valueLength >= 0 && getxattr(from.c_str(), name.c_str(), value.data(), value.size()) >= 0;
+        const bool kept = read && fsetxattr(to, name.c_str(), value.data(), value.size(), 0) == 0;
+        if (!kept && name.rfind("security.", 0) != 0)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ClosedStreams PrepareStandardStreams()
@@ -83,6 +130,7 @@ ClosedStreams PrepareStandardStreams()
         closed.at(static_cast<std::size_t>(descriptor))
             = open("/dev/null", descriptor == 0 ? O_RDONLY : O_WRONLY) == descriptor;
     }
+    g_closedAtStart = closed;
     return {closed[0], closed[1], closed[2]};
 }
 
@@ -109,12 +157,18 @@ std::FILE* OpenInput(const std::string& path)
     return std::fopen(path.c_str(), "rb");
 }
 
-bool SameFile(const std::string& first, const std::string& second)
+bool SameRegularFile(std::FILE* stream, std::FILE* other)
 {
     struct stat a { };
     struct stat b { };
-    return stat(first.c_str(), &a) == 0 && stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev
-        && a.st_ino == b.st_ino;
+    return fstat(fileno(stream), &a) == 0 && fstat(fileno(other), &b) == 0 && SameRegularFile(a, b);
+}
+
+bool SameRegularFile(std::FILE* stream, const std::string& path)
+{
+    struct stat a { };
+    struct stat b { };
+    return fstat(fileno(stream), &a) == 0 && stat(path.c_str(), &b) == 0 && SameRegularFile(a, b);
 }
 
 std::string LastErrorText()
@@ -124,7 +178,7 @@ std::string LastErrorText()
 
 OutputTarget ResolveOutput(const std::string& path)
 {
-    if (const std::optional<int> descriptor = NamedDescriptor(path))
+    if (const std::optional<int> descriptor = DescriptorRoute(path))
         return {OutputTarget::Kind::Descriptor, path, *descriptor};
     // Through links, the file they end in is the one replaced, or created.
     std::string target = FollowLinks(path);
@@ -141,39 +195,67 @@ OutputTarget ResolveOutput(const std::string& path)
     return {OutputTarget::Kind::Replace, target, -1};
 }
 
+std::string WhyNotReplaceable(const std::string& target)
+{
+    struct stat existing { };
+    if (stat(target.c_str(), &existing) != 0)
+        return {};
+    // Replacing would part the file from its other names, give it to this
+    // user, or write past its protection: the shell's > would not either.
+    if (existing.st_nlink > 1)
+        return "it has " + std::to_string(existing.st_nlink - 1)
+            + " other hard link(s), which would keep the old table; write to a new file";
+    if (geteuid() != 0 && existing.st_uid != geteuid())
+        return "it belongs to another user; write to a file of your own";
+    if (access(target.c_str(), W_OK) != 0)
+        return "it is write-protected; make it writable first, or write to a new file";
+    return {};
+}
+
 std::FILE* CreateTemporaryBeside(const std::string& target, std::string& temporary)
 {
-    const std::size_t slash = target.rfind('/');
-    std::string pattern
-        = FolderOf(target) + "." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0)
+    struct stat existing { };
+    const bool replacing = stat(target.c_str(), &existing) == 0;
+    // A new file is created as the shell's > creates one, so that the system
+    // applies the umask or the folder's default access list; a replacement
+    // starts private and is given the old file's permissions below.
+    const mode_t createMode = replacing ? S_IRUSR | S_IWUSR : 0666;
+    // The temporary file's name stays within the system's limit for a name.
+    const std::string folder = FolderOf(target);
+    const long nameMax = pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    const std::size_t kept = static_cast<std::size_t>(nameMax > 0 ? nameMax : NAME_MAX) - 9;
+    const std::string prefix = folder + "." + target.substr(folder.size(), kept) + ".";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        temporary = prefix + std::to_string(100000 + random() % 900000);
+        descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (descriptor < 0) {
+        temporary.clear();
         return nullptr;
-    temporary = pattern;
+    }
     RemoveOnInterruption(temporary);
 
-    // The replaced file keeps its permissions, owner and group. Where the
-    // owner cannot be kept, a set-user or set-group bit is not passed on;
-    // where not even the group can, neither is the group's access, which
-    // would go to another group.
-    struct stat existing { };
-    mode_t mode = 0;
-    if (stat(target.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
+    // The replaced file keeps its owner, group, exact permissions and every
+    // extended attribute (its access list among them). Where the owner or
+    // the group cannot be kept, set-id bits and the group's access are not
+    // passed on, so that no one gains a permission.
+    bool preserved = true;
+    if (replacing) {
+        mode_t mode = existing.st_mode & 07777;
         if ((existing.st_uid != geteuid() || existing.st_gid != getegid())
             && fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
             mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
             if (fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid) != 0)
                 mode &= ~static_cast<mode_t>(S_IRWXG);
         }
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
+        preserved = fchmod(descriptor, mode) == 0 && CopyExtendedAttributes(target, descriptor);
     }
-    std::FILE* stream = nullptr;
-    if (fchmod(descriptor, mode) == 0)
-        stream = fdopen(descriptor, "wb");
+    std::FILE* stream = preserved ? fdopen(descriptor, "wb") : nullptr;
     if (!stream) {
         const int error = errno;
         close(descriptor);
@@ -188,6 +270,11 @@ std::FILE* CreateTemporaryBeside(const std::string& target, std::string& tempora
 std::FILE* OpenDirect(const OutputTarget& target)
 {
     if (target.kind == OutputTarget::Kind::Descriptor) {
+        if (target.descriptor >= 0 && target.descriptor < 3
+            && g_closedAtStart.at(static_cast<std::size_t>(target.descriptor))) {
+            errno = EBADF;
+            return nullptr;
+        }
         const int copy = dup(target.descriptor);
         std::FILE* stream = copy >= 0 ? fdopen(copy, "wb") : nullptr;
         if (copy >= 0 && !stream)
@@ -222,7 +309,9 @@ void RemoveOnInterruption(const std::string& path)
     path.copy(g_removedOnInterruption.data(), length);
     g_removedOnInterruption.at(length) = '\0';
     static const bool installed = [] {
-        for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        // Every signal that ends the program and can be caught.
+        for (const int signalNumber : {SIGHUP, SIGINT, SIGQUIT, SIGPIPE, SIGALRM, SIGTERM, SIGUSR1, SIGUSR2, SIGXCPU,
+                 SIGXFSZ, SIGVTALRM, SIGPROF}) {
             struct sigaction current { };
             if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
                 continue;  // ignored on purpose, as under nohup

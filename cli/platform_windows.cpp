@@ -153,22 +153,52 @@ std::FILE* OpenInput(const std::string& path)
     return stream;
 }
 
-bool SameFile(const std::string& first, const std::string& second)
+namespace {
+
+// A regular file's identity: its volume and index.
+bool Identity(HANDLE file, BY_HANDLE_FILE_INFORMATION& information)
 {
-    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& information) {
-        const HANDLE file = CreateFileW(Wide(path).c_str(), FILE_READ_ATTRIBUTES,
-            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-            nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return false;
-        const bool known = GetFileInformationByHandle(file, &information) != 0;
+    return file != INVALID_HANDLE_VALUE && GetFileType(file) == FILE_TYPE_DISK
+        && GetFileInformationByHandle(file, &information) != 0
+        && (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Identity(std::FILE* stream, BY_HANDLE_FILE_INFORMATION& information)
+{
+    return Identity(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), information);
+}
+
+bool Identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& information)
+{
+    const HANDLE file
+        = CreateFileW(Wide(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const bool known = Identity(file, information);
+    if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
-        return known;
-    };
+    return known;
+}
+
+bool Same(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b)
+{
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh
+        && a.nFileIndexLow == b.nFileIndexLow;
+}
+
+}  // namespace
+
+bool SameRegularFile(std::FILE* stream, std::FILE* other)
+{
     BY_HANDLE_FILE_INFORMATION a{};
     BY_HANDLE_FILE_INFORMATION b{};
-    return identity(first, a) && identity(second, b) && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber
-        && a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    return Identity(stream, a) && Identity(other, b) && Same(a, b);
+}
+
+bool SameRegularFile(std::FILE* stream, const std::string& path)
+{
+    BY_HANDLE_FILE_INFORMATION a{};
+    BY_HANDLE_FILE_INFORMATION b{};
+    return Identity(stream, a) && Identity(path, b) && Same(a, b);
 }
 
 std::string LastErrorText()
@@ -188,6 +218,18 @@ OutputTarget ResolveOutput(const std::string& path)
     std::wstring full(length, L'\0');
     full.resize(GetFullPathNameW(wide.c_str(), length, full.data(), nullptr));
     return {OutputTarget::Kind::Replace, full.empty() ? path : Utf8(full), -1};
+}
+
+std::string WhyNotReplaceable(const std::string& target)
+{
+    const DWORD attributes = GetFileAttributesW(Wide(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return "it is read-only; clear that in its properties first, or write to a new file";
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (Identity(target, information) && information.nNumberOfLinks > 1)
+        return "it has " + std::to_string(information.nNumberOfLinks - 1)
+            + " other hard link(s), which would keep the old table; write to a new file";
+    return {};
 }
 
 std::FILE* CreateTemporaryBeside(const std::string& target, std::string& temporary)

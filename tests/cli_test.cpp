@@ -128,8 +128,10 @@ TEST(Cli, BadInputs)
             "in.csv:3: a quoted field is not closed before the end of the input"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "45", "--sensor-column", "2"}, "a,b\n", 2,
             "--pressure: '45' is out of range"},
-        {{"--csv", "in.csv", "-o", "in.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 2,
-            "-o names the input table"},
+        {{"--csv", "in.csv", "-o", "in.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 1,
+            "the output is the input table in.csv; write to another file"},
+        {{"--csv", "in.csv", "-o", "", "--pressure", "7", "--sensor-column", "2"}, "a,b\n1,2\n", 2,
+            "dewpoint: -o needs a file name"},
         {{"--csv", "missing.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, nullptr, 1,
             "cannot open 'missing.csv': No such file or directory"},
         {{"--csv", ".", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2"}, nullptr, 1,
@@ -292,6 +294,63 @@ TEST(Cli, HostileDescriptorsAndSignals)
         "TERM: 0\nINT: 0\nPIPE: 0\n");
 }
 
+// Whether OUT is the input, standard output or another descriptor is decided
+// by the file itself, whatever the path's spelling or links; the input is
+// never written, and a file that cannot be replaced as itself is refused.
+TEST(Cli, OutputIsKnownByIdentityNotBySpelling)
+{
+    if (!OnPosix())
+        GTEST_SKIP() << "POSIX paths and descriptors";
+    const ScratchFolder folder;
+    WriteFile(folder.path() / "in.csv", "dp\n-40\n");
+    const ProgramRun run = Shell(R"sh(
+        program=$1
+        convert() { "$program" --csv in.csv --sensor-column dp --pressure 7 "$@"; }
+        ln -s /dev/stdout to-stdout; ln -s in.csv in-link; mkdir sub; ln -s ../in.csv sub/in-link
+        for out in /dev//stdout /dev/fd/1 /proc/self/fd/1 /proc/thread-self/fd/1 to-stdout; do
+            printf 'old\n' > all.csv
+            convert -o $out >> all.csv; echo "$out: $? $(tr '\n' '|' < all.csv)"
+        done
+        convert -o /dev//stdout >&- 2>/dev/null; echo "closed standard output: $?"
+        for out in in.csv ./in.csv in-link sub/in-link /dev/stdout; do
+            convert -o $out >> in.csv 2>/dev/null; echo "$out: $? $(tr '\n' '|' < in.csv)"
+        done
+        convert >> in.csv 2>/dev/null; echo "appended to itself: $? $(tr '\n' '|' < in.csv)"
+        printf 'a\n' > linked.csv; ln linked.csv second-name.csv
+        convert -o linked.csv; echo "hard link: $? $(cat second-name.csv)"
+        name=$(printf '%0255d' 0)
+        convert -o $name; echo "longest name: $? $(wc -l < $name)"
+        yes '' | timeout 20 "$1" --csv --sensor-column 1 --pressure 7 > /dev/full 2>/dev/null
+        echo "blank lines to a full disk: $?"
+        (ulimit -f 1; yes 7,-40 | head -c 2000000 | { echo p,dp; cat; } | "$1" --csv --pressure-column p --sensor-column dp -o big.csv 2>/dev/null)
+        echo "file-size limit: $? $(ls -A | grep -c big)"
+        for signal in QUIT USR1 ALRM XCPU; do
+            { echo dp; sleep 1; } | timeout -s $signal 0.3 "$1" --csv --sensor-column dp --pressure 7 -o killed.csv
+            echo "$signal: $(ls -A | grep -c killed)"
+        done
+    )sh",
+        folder);
+    EXPECT_EQ(run.out,
+        "/dev//stdout: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "/dev/fd/1: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "/proc/self/fd/1: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "/proc/thread-self/fd/1: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "to-stdout: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "closed standard output: 1\n"
+        "in.csv: 1 dp|-40|\n"
+        "./in.csv: 1 dp|-40|\n"
+        "in-link: 1 dp|-40|\n"
+        "sub/in-link: 1 dp|-40|\n"
+        "/dev/stdout: 1 dp|-40|\n"
+        "appended to itself: 1 dp|-40|\n"
+        "hard link: 1 a\n"
+        "longest name: 0 2\n"
+        "blank lines to a full disk: 1\n"
+        "file-size limit: 153 0\n"
+        "QUIT: 0\nUSR1: 0\nALRM: 0\nXCPU: 0\n");
+    EXPECT_NE(run.err.find("cannot replace 'linked.csv': it has 1 other hard link(s)"), std::string::npos) << run.err;
+}
+
 // On a terminal a long run shows its progress, and the percentage moves.
 TEST(Cli, ProgressOnATerminal)
 {
@@ -386,6 +445,25 @@ TEST(Cli, ReplacedOutputKeepsItsIdentity)
         done)sh",
         folder);
     EXPECT_EQ(modes.out, "644 640 600 664 ") << modes.err;
+
+    // Its access list and extended attributes stay, and its group gains no
+    // permission; a new file in a folder with a default access list gets
+    // that list, as touch would give it.
+    const ProgramRun attributes = Shell(R"sh(
+        printf 'old
+' > acl.csv; chmod 640 acl.csv
+        setfacl -m u:nobody:r acl.csv && setfattr -n user.origin -v logger-7 acl.csv || exit 77
+        "$1" --csv in.csv --sensor-column dp --pressure 7 -o acl.csv
+        echo "$(stat -c %a acl.csv) $(getfattr --only-values -n user.origin acl.csv 2>/dev/null)"
+        getfacl --omit-header --absolute-names acl.csv | grep -c '^user:nobody:r--$'
+        mkdir shared; setfacl -d -m u:nobody:rw shared
+        (umask 077; "$1" --csv in.csv --sensor-column dp --pressure 7 -o shared/new.csv)
+        getfacl --omit-header --absolute-names shared/new.csv | grep -c '^user:nobody:rw-'
+    )sh",
+        folder);
+    if (attributes.status == 77)
+        GTEST_SKIP() << "no access lists or extended attributes here: " << attributes.err;
+    EXPECT_EQ(attributes.out, "640 logger-7\n1\n1\n") << attributes.err;
 }
 
 // Every state of the window, 963,202 rows through one process, gives the
