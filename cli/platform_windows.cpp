@@ -67,10 +67,17 @@ void RememberCrtError()
     g_lastError = std::strerror(errno);
 }
 
+// The temporary file's handle: an open file cannot be deleted on Windows,
+// so Ctrl+C closes it first.
+HANDLE g_temporaryHandle = INVALID_HANDLE_VALUE;
+
 BOOL WINAPI RemoveAndStop(DWORD)
 {
-    if (g_removedOnInterruption[0] != L'\0')
+    if (g_removedOnInterruption[0] != L'\0') {
+        if (g_temporaryHandle != INVALID_HANDLE_VALUE)
+            CloseHandle(g_temporaryHandle);
         DeleteFileW(g_removedOnInterruption.data());
+    }
     return FALSE;  // the default handler ends the program
 }
 
@@ -236,12 +243,15 @@ std::FILE* CreateTemporaryBeside(const std::string& target, std::string& tempora
 {
     const std::size_t slash = target.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    // The temporary name stays within the 255 characters of a name.
+    std::wstring name = Wide(target.substr(slash == std::string::npos ? 0 : slash + 1));
+    name.resize(std::min<std::size_t>(name.size(), 246));
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = folder + "." + name + "."
+        const std::string candidate = folder + "." + Utf8(name) + "."
             + std::to_string((GetTickCount64() * 7919 + GetCurrentProcessId() * 104729 + attempt) % 1000000);
-        const HANDLE file = CreateFileW(
-            Wide(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Shared for deletion, so that an interruption can remove it even open.
+        const HANDLE file = CreateFileW(Wide(candidate).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS)
                 continue;
@@ -258,6 +268,7 @@ std::FILE* CreateTemporaryBeside(const std::string& target, std::string& tempora
         }
         temporary = candidate;
         RemoveOnInterruption(temporary);
+        g_temporaryHandle = file;
         return stream;
     }
     RememberSystemError();
@@ -281,6 +292,17 @@ bool Replace(const std::string& temporary, const std::string& target)
 {
     if (MoveFileExW(Wide(temporary).c_str(), Wide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
+    if (GetLastError() == ERROR_ACCESS_DENIED) {
+        // Windows says "access denied" also for a file another program holds
+        // open: asking for it with the access a replacement needs tells the
+        // two apart, by a sharing violation.
+        const HANDLE held = CreateFileW(Wide(target).c_str(), DELETE,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+            SetLastError(ERROR_ACCESS_DENIED);
+        }
+    }
     RememberSystemError();
     return false;
 }
@@ -297,6 +319,7 @@ void RemoveOnInterruption(const std::string& path)
 
 void ForgetOnInterruption()
 {
+    g_temporaryHandle = INVALID_HANDLE_VALUE;
     g_removedOnInterruption[0] = L'\0';
 }
 
