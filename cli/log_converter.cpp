@@ -80,7 +80,7 @@ FoundColumn FindColumn(const std::string& wanted, const std::vector<std::string>
                 continue;
             if (found)
                 return {std::nullopt, ColumnProblem::Ambiguous};
-            found = Column{i, names[i]};
+            found = Column{i, Escaped(names[i])};
         }
         if (found)
             return {found};
@@ -89,7 +89,7 @@ FoundColumn FindColumn(const std::string& wanted, const std::vector<std::string>
     const auto [end, status] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), number);
     if (status == std::errc() && end == wanted.data() + wanted.size() && number >= 1) {
         if (names.empty() || number <= names.size())
-            return {Column{number - 1, names.empty() ? std::to_string(number) : names[number - 1]}};
+            return {Column{number - 1, names.empty() ? std::to_string(number) : Escaped(names[number - 1])}};
         return {std::nullopt, ColumnProblem::BeyondTheHeader};
     }
     return {std::nullopt, names.empty() ? ColumnProblem::NameWithoutHeader : ColumnProblem::NotFound};
@@ -113,6 +113,14 @@ void WriteField(Writer& out, std::string_view value, char delimiter, bool quote)
         out.Write(c);
     }
     out.Write('"');
+}
+
+bool EveryFieldEmpty(const Record& record)
+{
+    for (std::size_t i = 0; i < record.fields.size(); ++i)
+        if (!TrimmedBlanks(record.field(i)).empty())
+            return false;
+    return true;
 }
 
 bool Quoted(std::string_view field)
@@ -195,6 +203,16 @@ private:
     {
         std::string_view line;
         long lineNumber = 1;
+        // A spreadsheet's "sep=;" first line names the delimiter, and is copied.
+        char namedDelimiter = '\0';
+        if (reader_.PeekLine(line) == ReadStatus::Ok && line.size() == 5 && Lowercase(line.substr(0, 4)) == "sep=") {
+            namedDelimiter = line[4];
+            if (settings_.skipLines == 0) {
+                reader_.ReadLine(line);
+                out_.Write(line);
+                ++lineNumber;
+            }
+        }
         for (long i = 0; i < settings_.skipLines; ++i, ++lineNumber) {
             const ReadStatus status = reader_.ReadLine(line);
             if (status == ReadStatus::TooLong) {
@@ -229,8 +247,12 @@ private:
             if (WriteFailed())
                 return false;
         }
-        delimiter_ = settings_.delimiter != '\0' ? settings_.delimiter : DetectDelimiter(line);
+        delimiter_ = settings_.delimiter != '\0' ? settings_.delimiter
+            : namedDelimiter != '\0'             ? namedDelimiter
+                                                 : DetectDelimiter(line);
         separators_ = {true, delimiter_ != ',' || settings_.decimalComma};
+        // Until a row shows its decimal separator: a comma in a ';' table.
+        separator_ = settings_.decimalComma || delimiter_ == ';' ? ',' : '.';
         return true;
     }
 
@@ -247,7 +269,9 @@ private:
                 return TooLong(record.firstLine);
             if (record.unterminatedQuote)
                 return BadRow(record, "a quoted field is not closed before the end of the input");
-            if (record.blank()) {
+            // Blank lines, and rows of empty fields below the data (",,,"), are copied as they stand.
+            if (record.blank() || (columnsKnown && EveryFieldEmpty(record))) {
+                out_.Write(record.text);
                 out_.Write(record.ending);
                 continue;
             }
@@ -321,7 +345,7 @@ private:
                 + "; give the table's delimiter with --delimiter";
         std::string message = "no column is named \"" + wanted + "\"; the header has";
         for (std::size_t i = 0; i < names.size(); ++i)
-            message += (i == 0 ? " \"" : ", \"") + names[i] + "\"";
+            message += (i == 0 ? " \"" : ", \"") + Escaped(names[i]) + "\"";
         return message;
     }
 
@@ -437,12 +461,16 @@ private:
             atmosphere = *named;
         }
 
-        // The result takes the decimal separator of the row's sensor value,
-        // else of its pressure; a row of whole numbers the one last seen.
+        // The result column takes the decimal separator of the first row that
+        // shows one, in its sensor value, else its pressure, and keeps it:
+        // one column never mixes the two.
         const std::array<char, 2> used{sensor.separator, pressure_ ? pressure.separator : '\0'};
-        if (const auto* first = std::find_if(used.begin(), used.end(), [](char c) { return c != '\0'; });
-            first != used.end())
-            separator_ = *first;
+        if (!separatorFixed_) {
+            const auto* first = std::find_if(used.begin(), used.end(), [](char c) { return c != '\0'; });
+            if (first != used.end())
+                separator_ = *first;
+            separatorFixed_ = true;
+        }
         const CalcState state = Convert(pressure, sensor, atmosphere);
         out_.Write(record.text);
         WritePadding(record);
@@ -464,6 +492,7 @@ private:
     std::size_t fieldCount_ = 0;  // the header's, or the first row's
     DecimalSeparators separators_;
     char separator_;
+    bool separatorFixed_ = false;
     std::optional<Column> sensor_;
     std::optional<Column> pressure_;
     std::optional<Column> position_;

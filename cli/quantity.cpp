@@ -26,7 +26,7 @@ struct Number {
 
 // A finite decimal number at the start of `text`, read by from_chars; a
 // decimal comma, where one is accepted, is read as a point.
-std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separators)
+std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separators, bool& outOfRange)
 {
     // from_chars takes no plus sign, nor a sign it would have to skip twice.
     if (!text.empty() && text.front() == '+' && (text.size() == 1 || text[1] == '-' || text[1] == '+'))
@@ -52,6 +52,8 @@ std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separa
         status = reread.ec;
         separator = ',';
     }
+    // "1e309": a number, but beyond any a double holds.
+    outOfRange = status == std::errc::result_out_of_range && end != first;
     if (status != std::errc() || end == first || !std::isfinite(value) || (separator == '.' && !separators.point))
         return std::nullopt;
     // "7e" or "1.5.3": digits that from_chars stopped short of.
@@ -82,13 +84,41 @@ std::optional<Unit> Named(const std::array<UnitName<Unit>, N>& units, std::strin
 }
 
 // The number and its unit, the unit defaulting to `bareUnit`.
+// A typographic minus (U+2212) as '-', and no-break spaces (U+00A0, U+202F)
+// as blanks, as word processors and spreadsheets write them.
+std::string_view PlainNumberText(std::string_view text, std::string& scratch)
+{
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return text;
+    scratch.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        if (rest.substr(0, 3) == "\u2212") {
+            scratch += '-';
+            i += 2;
+        } else if (rest.substr(0, 2) == "\u00A0") {
+            scratch += ' ';
+            i += 1;
+        } else if (rest.substr(0, 3) == "\u202F") {
+            scratch += ' ';
+            i += 2;
+        } else {
+            scratch += text[i];
+        }
+    }
+    return scratch;
+}
+
 template <typename Unit, std::size_t N>
 std::optional<std::pair<ReadValue, Unit>> ReadQuantity(std::string_view text,
     const std::array<UnitName<Unit>, N>& units, Unit bareUnit, DecimalSeparators separators, ValueError& error)
 {
-    const std::optional<Number> number = ReadNumber(TrimmedBlanks(text), separators);
+    std::string scratch;
+    bool outOfRange = false;
+    const std::optional<Number> number
+        = ReadNumber(TrimmedBlanks(PlainNumberText(text, scratch)), separators, outOfRange);
     if (!number) {
-        error = ValueError::NotANumber;
+        error = outOfRange ? ValueError::OutOfRange : ValueError::NotANumber;
         return std::nullopt;
     }
     if (number->rest.empty())
@@ -195,11 +225,8 @@ std::string ShownText(std::string_view given)
 {
     constexpr std::size_t kShown = 40;
     std::string shown = "'";
-    for (const char c : given.substr(0, kShown)) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += byte < 0x20 || byte == 0x7F ? '?' : c;
-    }
-    return shown + (given.size() > kShown ? "...'" : "'");
+    shown.append(Escaped(given.substr(0, kShown))).append(given.size() > kShown ? "...'" : "'");
+    return shown;
 }
 
 std::string ValueErrorMessage(ValueError error, std::string_view given, const Accepted& accepted, bool commaRead)

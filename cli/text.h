@@ -26,4 +26,23 @@ inline std::string Lowercase(std::string_view text)
     return lower;
 }
 
+// `text` as a message may show it: control characters and NUL escaped
+// ("\x1b", "\0"), so that data never reaches a terminal raw.
+inline std::string Escaped(std::string_view text)
+{
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0) {
+            shown += "\\0";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            shown.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 }  // namespace dewpoint::cli

@@ -100,7 +100,7 @@ TEST(Cli, BadInputs)
             "dewpoint: --sensor: 'abc' is not a number (accepted: -100 to +20 °C)\n"},
         {{"--pressure", "7", "--sensor", "nan"}, "", 2, "'nan' is not a number"},
         {{"--pressure", "7", "--sensor", "inf"}, "", 2, "'inf' is not a number"},
-        {{"--pressure", "7", "--sensor", "1e400"}, "", 2, "'1e400' is not a number"},
+        {{"--pressure", "7", "--sensor", "1e400"}, "", 2, "'1e400' is out of range"},
         {{"--pressure", "7", "--sensor", ""}, "", 2, "'' is not a number"},
         {{"--pressure", "7,0", "--sensor", "0"}, "", 2,
             "dewpoint: --pressure: '7,0' is not a number (accepted: 0 to 40 bar gauge); for a decimal comma give "
@@ -156,6 +156,12 @@ TEST(Cli, BadInputs)
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--encoding", "latin9"},
             "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252"},
         {{"--pressure", "7", "--sensor-column", "2"}, "", 2, "--sensor-column needs --csv"},
+        // What the data holds reaches the terminal escaped.
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n\x1b[2J\n", 1,
+            "in.csv:2: column \"dp\": '\\x1b[2J' is not a number"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "t\a\x7f,x\n1,2\n", 2,
+            "the header has \"t\\x07\\x7f\", \"x\""},
+        {{"--pressure", "7", "--sensor", "-1e309"}, "", 2, "'-1e309' is out of range"},
     };
     for (const Case& c : cases) {
         if (c.posixOnly && !OnPosix())
@@ -195,7 +201,7 @@ TEST(Cli, LogDialectsKeepEveryByte)
             "\xEF\xBB\xBFZeit;Druck;\"Taupunkt [°C]\"\r\n01.12.;7,0; -25,6 "
             "\r\n\r\n02.12.;\"7,5\";-40\r\n03.12.;7;-40.0",
             "\xEF\xBB\xBFZeit;Druck;\"Taupunkt [°C]\";\"Drucktaupunkt\"\r\n01.12.;7,0; -25,6 ;-3,1\r\n\r\n"
-            "02.12.;\"7,5\";-40;-19,5\r\n03.12.;7;-40.0;-20.2"},
+            "02.12.;\"7,5\";-40;-19,5\r\n03.12.;7;-40.0;-20,2"},
         {"logger notes before a tab-separated table, units in the cells",
             {"--skip-lines", "2", "--pressure", "101.5psi", "--sensor-column", "2", "--fahrenheit", "--digits", "full"},
             "Serial;4711\nStart,2026-12-01\nt\tdp\n0\t-40F\n1\t233.15 K\n",
@@ -229,6 +235,17 @@ TEST(Cli, LogDialectsKeepEveryByte)
         {"a short row padded to the header, a long one copied as it is",
             {"--skip-bad", "--sensor-column", "dp", "--pressure", "7"}, "t,dp,note\n1,-40\n2,-40,a,b\n",
             "t,dp,note,Pressure dewpoint (°C)\n1,-40,,-20.2\n2,-40,a,b\n", 3},
+        {"a spreadsheet's sep= line names the delimiter the header alone leaves open",
+            {"--sensor-column", "Dewpoint", "--pressure", "7"}, "sep=;\r\nName, first;Dewpoint\r\nx, y;-40\r\n",
+            "sep=;\r\nName, first;Dewpoint;Pressure dewpoint (°C)\r\nx, y;-40;-20,2\r\n"},
+        {"rows of empty fields below the data", {"--sensor-column", "dp", "--pressure", "7"}, "t,dp\n1,-40\n,\n , \n",
+            "t,dp,Pressure dewpoint (°C)\n1,-40,-20.2\n,\n , \n"},
+        {"a typographic minus, no-break spaces before units, one separator for the column",
+            {"--sensor-column", "dp", "--pressure-column", "p", "--delimiter", "tab"},
+            "p\tdp\n7\t\u2212"
+            "40\n7,0\t-40\u00A0°C\n7.0\t233.15\u202FK\n",
+            "p\tdp\tPressure dewpoint (°C)\n7\t\u2212"
+            "40\t-20.2\n7,0\t-40\u00A0°C\t-20.2\n7.0\t233.15\u202FK\t-20.2\n"},
         {"a quoted note longer than a read", {"--sensor-column", "2", "--pressure", "7"},
             "note,dp\n\"" + std::string(200000, 'x') + "\n\",-40\nafter,0\n",
             "note,dp,Pressure dewpoint (°C)\n\"" + std::string(200000, 'x') + "\n\",-40,-20.2\nafter,0,32.1\n"},

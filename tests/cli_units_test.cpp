@@ -56,6 +56,15 @@ TEST(Readings, NumbersUnitsAndTheirMistakes)
         {"68.1F", kPoint, std::nullopt, ValueError::OutOfRange},
         {"20.0000000001", kPoint, 20.0000000001, {}, '.'},
         {"-40e1", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"1e309", kPoint, std::nullopt, ValueError::OutOfRange},
+        {"\u2212"
+         "40",
+            kPoint, -40.0},                         // a typographic minus
+        {"-40\u00A0°C", kPoint, -40.0},             // a no-break space before the unit
+        {"233.15\u202FK", kPoint, -40.0, {}, '.'},  // a narrow one
+        {"\u2212\u2212"
+         "40",
+            kPoint, std::nullopt, ValueError::NotANumber},
     };
     for (const Case& c : sensors) {
         SCOPED_TRACE(c.text);
@@ -100,6 +109,19 @@ TEST(Readings, NumbersUnitsAndTheirMistakes)
         else
             EXPECT_EQ(parsed.error, c.error);
     }
+}
+
+TEST(Readings, MessagesShowDataEscaped)
+{
+    EXPECT_EQ(ShownText(std::string_view("a\0b\x1b[2J\tc\x7f", 10)), "'a\\0b\\x1b[2J\\x09c\\x7f'");
+    EXPECT_EQ(ShownText(std::string(50, 'x')), std::string("'").append(40, 'x').append("...'"));
+    EXPECT_EQ(ValueErrorMessage(ValueError::NotANumber, "7,5", kPressureAccepted, false),
+        "'7,5' is not a number (accepted: 0 to 40 bar gauge); for a decimal comma give --decimal-comma, or use a ; or "
+        "tab table");
+    EXPECT_EQ(ValueErrorMessage(ValueError::UnknownUnit, "7x", kPressureAccepted, false),
+        "'7x' has an unknown unit (accepted: bar, psi, kPa, MPa)");
+    EXPECT_EQ(ValueErrorMessage(ValueError::OutOfRange, "21", kSensorAccepted, true),
+        "'21' is out of range (accepted: -100 to +20 °C)");
 }
 
 TEST(Readings, UnitAndPositionNames)
