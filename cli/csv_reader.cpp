@@ -115,12 +115,12 @@ std::string_view CsvReader::Head()
     return {buffer_.data() + start_, end_ - start_};
 }
 
-ReadStatus CsvReader::FindLineEnd(std::size_t& textLength, std::size_t& endingLength)
+ReadStatus CsvReader::FindLineEnd(std::size_t from, std::size_t& textLength, std::size_t& endingLength)
 {
     std::size_t scanned = 0;
     for (;;) {
-        const char* const begin = buffer_.data() + start_;
-        const std::size_t held = end_ - start_;
+        const char* const begin = buffer_.data() + start_ + from;
+        const std::size_t held = end_ - start_ - from;
         for (; scanned < held; ++scanned) {
             if (begin[scanned] == '\n') {
                 endingLength = 1;
@@ -145,7 +145,7 @@ ReadStatus CsvReader::FindLineEnd(std::size_t& textLength, std::size_t& endingLe
         if (held > kMaxRecord + 1)
             return ReadStatus::TooLong;
         endingLength = 0;
-        Fill();
+        Fill();  // keeps the bytes from start_ on, so `from` still holds
     }
 }
 
@@ -153,7 +153,7 @@ ReadStatus CsvReader::ReadLine(std::string_view& line)
 {
     std::size_t text = 0;
     std::size_t ending = 0;
-    const ReadStatus status = FindLineEnd(text, ending);
+    const ReadStatus status = FindLineEnd(0, text, ending);
     if (status != ReadStatus::Ok)
         return status;
     line = std::string_view(buffer_.data() + start_, text + ending);
@@ -164,11 +164,19 @@ ReadStatus CsvReader::ReadLine(std::string_view& line)
 
 ReadStatus CsvReader::PeekLine(std::string_view& line)
 {
+    std::size_t offset = 0;
+    return PeekLineAt(offset, line);
+}
+
+ReadStatus CsvReader::PeekLineAt(std::size_t& offset, std::string_view& line)
+{
     std::size_t text = 0;
     std::size_t ending = 0;
-    const ReadStatus status = FindLineEnd(text, ending);
-    if (status == ReadStatus::Ok)
-        line = std::string_view(buffer_.data() + start_, text);
+    const ReadStatus status = FindLineEnd(offset, text, ending);
+    if (status == ReadStatus::Ok) {
+        line = std::string_view(buffer_.data() + start_ + offset, text);
+        offset += text + ending;
+    }
     return status;
 }
 

@@ -69,6 +69,9 @@ public:
     ReadStatus ReadLine(std::string_view& line);
     // The next physical line without its ending, without reading it.
     ReadStatus PeekLine(std::string_view& line);
+    // The line `offset` bytes past the next one's start, without reading
+    // it; `offset` moves past it. Its view stays valid until the next call.
+    ReadStatus PeekLineAt(std::size_t& offset, std::string_view& line);
 
     // The next record, split at `delimiter`. Its views stay valid until the next call.
     ReadStatus ReadRecord(char delimiter, Record& record);
@@ -83,7 +86,7 @@ private:
     // Reads one more block after the bytes held; false at the end of the input.
     bool Fill();
     // Where the physical line at the read position ends.
-    ReadStatus FindLineEnd(std::size_t& textLength, std::size_t& endingLength);
+    ReadStatus FindLineEnd(std::size_t from, std::size_t& textLength, std::size_t& endingLength);
 
     std::FILE* input_;
     std::size_t blockSize_;

@@ -197,6 +197,50 @@ private:
             "a line longer than " + std::to_string(CsvReader::kMaxRecord) + " bytes (1 MiB); is this a text table?");
     }
 
+    // The names in a line that may be the header, split at `delimiter`.
+    std::vector<std::string> NamesIn(std::string_view line, char delimiter)
+    {
+        std::vector<std::string> names;
+        bool quoted = false;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && line[i] == '"') {
+                quoted = !quoted;  // a doubled quote toggles twice
+            } else if (i == line.size() || (line[i] == delimiter && !quoted)) {
+                names.emplace_back(Value(line.substr(start, i - start)));
+                start = i + 1;
+            }
+        }
+        return names;
+    }
+
+    // Notes a logger writes above its table: the header is the first of the
+    // next lines that holds the sensor column's name, and the lines above it
+    // are copied. Where none does, the first is the header, and a message
+    // that the column is missing says that no line holds it.
+    long LinesAboveTheHeader(char namedDelimiter)
+    {
+        const std::string& wanted = settings_.sensorColumn;
+        if (!settings_.header || settings_.skipLines > 0 || wanted.empty()
+            || std::all_of(wanted.begin(), wanted.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return 0;
+        constexpr long kLinesSearched = 50;
+        constexpr std::size_t kBytesSearched = std::size_t{1} << 18;
+        std::size_t offset = 0;
+        std::string_view line;
+        for (long lines = 0; lines < kLinesSearched && offset < kBytesSearched; ++lines) {
+            if (reader_.PeekLineAt(offset, line) != ReadStatus::Ok)
+                break;
+            const char delimiter = settings_.delimiter != '\0' ? settings_.delimiter
+                : namedDelimiter != '\0'                       ? namedDelimiter
+                                                               : DetectDelimiter(line);
+            if (!line.empty() && FindColumn(wanted, NamesIn(line, delimiter)).column)
+                return lines;
+        }
+        headerSearched_ = true;
+        return 0;
+    }
+
     // Copies the lines --skip-lines names, and blank lines before the
     // header; finds the delimiter in the header. False where no table follows.
     bool CopyLinesBeforeTheTable()
@@ -213,7 +257,8 @@ private:
                 ++lineNumber;
             }
         }
-        for (long i = 0; i < settings_.skipLines; ++i, ++lineNumber) {
+        const long notes = LinesAboveTheHeader(namedDelimiter);
+        for (long i = 0; i < settings_.skipLines + notes; ++i, ++lineNumber) {
             const ReadStatus status = reader_.ReadLine(line);
             if (status == ReadStatus::TooLong) {
                 TooLong(lineNumber);
@@ -346,6 +391,8 @@ private:
         std::string message = "no column is named \"" + wanted + "\"; the header has";
         for (std::size_t i = 0; i < names.size(); ++i)
             message += (i == 0 ? " \"" : ", \"") + Escaped(names[i]) + "\"";
+        if (headerSearched_)
+            message += ", and no line below it holds that name";
         return message;
     }
 
@@ -493,6 +540,7 @@ private:
     DecimalSeparators separators_;
     char separator_;
     bool separatorFixed_ = false;
+    bool headerSearched_ = false;  // no line near the top holds the sensor column's name
     std::optional<Column> sensor_;
     std::optional<Column> pressure_;
     std::optional<Column> position_;
