@@ -1,11 +1,13 @@
 #include "csv_reader.h"
 
+#include "encoding.h"
 #include "text.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace dewpoint::cli {
 
@@ -86,16 +88,58 @@ bool CsvReader::Fill()
     }
     if (buffer_.size() - end_ < blockSize_)
         buffer_.resize(std::max(buffer_.size() * 2, end_ + blockSize_));
-    const std::size_t got = std::fread(buffer_.data() + end_, 1, blockSize_, input_);
+    std::size_t got = 0;
+    if (readSome_) {
+        if (beforeWaiting_)
+            beforeWaiting_();
+        const long long read = readSome_(buffer_.data() + end_, blockSize_);
+        got = read > 0 ? static_cast<std::size_t>(read) : 0;
+        failed_ = read < 0;
+    } else {
+        got = std::fread(buffer_.data() + end_, 1, blockSize_, input_);
+        failed_ = got == 0 && std::ferror(input_) != 0;
+    }
     if (got == 0) {
         atEnd_ = true;
-        failed_ = std::ferror(input_) != 0;
         readError_ = failed_ ? errno : 0;
         return false;
     }
     end_ += got;
     bytesRead_ += static_cast<long long>(got);
     return true;
+}
+
+void CsvReader::ReadAsBytesArrive(ReadSome readSome, std::function<void()> beforeWaiting)
+{
+    readSome_ = std::move(readSome);
+    beforeWaiting_ = std::move(beforeWaiting);
+}
+
+bool CsvReader::IsUtf8ToTheEnd()
+{
+    std::fpos_t here{};
+    if (std::fgetpos(input_, &here) != 0)
+        return IsValidUtf8(std::string_view(buffer_.data() + start_, end_ - start_), true);
+    // A character cut at the end of one piece is finished in the next.
+    std::string piece(buffer_.data() + start_, end_ - start_);
+    std::array<char, 1 << 16> block{};
+    bool valid = true;
+    for (bool more = true; valid && more;) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), input_);
+        more = got > 0;
+        piece.append(block.data(), got);
+        std::size_t cut = piece.size();
+        for (std::size_t back = 1; back <= 3 && back <= piece.size(); ++back)
+            if ((static_cast<unsigned char>(piece[piece.size() - back]) & 0xC0) == 0xC0) {
+                cut = piece.size() - back;
+                break;
+            }
+        valid = IsValidUtf8(std::string_view(piece).substr(0, more ? cut : piece.size()), false);
+        piece.erase(0, more ? cut : piece.size());
+    }
+    std::clearerr(input_);
+    std::fsetpos(input_, &here);
+    return valid;
 }
 
 std::string_view CsvReader::TakeByteOrderMark()

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,17 @@ public:
     // `blockSize` is how much one read asks for.
     explicit CsvReader(std::FILE* input, std::size_t blockSize = kBlock);
 
+    // Reads up to `size` bytes, as many as have arrived: their number, 0 at
+    // the end of the input, -1 where reading failed (errno says why).
+    using ReadSome = std::function<long long(char* buffer, std::size_t size)>;
+    // Reads through `readSome` rather than in whole blocks, calling
+    // `beforeWaiting` before each read: for a live input, such as a pipe.
+    void ReadAsBytesArrive(ReadSome readSome, std::function<void()> beforeWaiting);
+
+    // Whether the bytes not yet returned and the whole rest of a seekable
+    // input are valid UTF-8; the input is read to its end and set back.
+    bool IsUtf8ToTheEnd();
+
     // The UTF-8 byte-order mark the input starts with, taken off the first
     // line (empty where there is none). Call before reading anything else.
     std::string_view TakeByteOrderMark();
@@ -89,6 +101,8 @@ private:
     ReadStatus FindLineEnd(std::size_t from, std::size_t& textLength, std::size_t& endingLength);
 
     std::FILE* input_;
+    ReadSome readSome_;
+    std::function<void()> beforeWaiting_;
     std::size_t blockSize_;
     std::string buffer_;
     std::size_t start_ = 0;  // first byte not yet returned

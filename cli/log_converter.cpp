@@ -137,8 +137,10 @@ std::string DelimiterName(char delimiter)
 class Converter {
 public:
     Converter(std::FILE* input, std::FILE* output, const Settings& settings,
-        const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting, std::size_t blockSize)
+        const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting, std::size_t blockSize,
+        const InputNature& nature)
         : reader_(input, blockSize)
+        , wholeFile_(nature.wholeFile)
         , out_(output)
         , settings_(settings)
         , fixedPressure_(fixedPressure)
@@ -146,14 +148,23 @@ public:
         , inputName_(settings.input == "-" ? "<stdin>" : settings.input)
         , separator_(settings.decimalComma ? ',' : '.')
     {
+        if (nature.readSome)
+            reader_.ReadAsBytesArrive(nature.readSome, [this] { out_.Flush(); });
     }
 
     LogResult Run()
     {
         const std::string_view byteOrderMark = reader_.TakeByteOrderMark();
         out_.Write(byteOrderMark);
-        encoding_ = settings_.encoding.value_or(
-            !byteOrderMark.empty() || IsValidUtf8(reader_.Head(), true) ? Encoding::Utf8 : Encoding::Windows1252);
+        // Neither given nor marked: UTF-8 where all of a file is, or on a
+        // stream where its first block is; a later row that is not stops
+        // the run rather than mixing two encodings in one file.
+        encoding_ = settings_.encoding.value_or(Encoding::Utf8);
+        if (!settings_.encoding && byteOrderMark.empty()) {
+            const bool utf8 = wholeFile_ ? reader_.IsUtf8ToTheEnd() : IsValidUtf8(reader_.Head(), true);
+            encoding_ = utf8 ? Encoding::Utf8 : Encoding::Windows1252;
+            checkEachRow_ = utf8 && !wholeFile_;
+        }
         if (CopyLinesBeforeTheTable())
             ConvertRecords();
         if (reader_.failed()) {
@@ -312,6 +323,9 @@ private:
                 break;
             if (status == ReadStatus::TooLong)
                 return TooLong(record.firstLine);
+            if (checkEachRow_ && !IsValidUtf8(record.text, false))
+                return Stop(LogOutcome::BadData, record.firstLine,
+                    "is not UTF-8, as the lines before it are; give the log's encoding with --encoding");
             if (record.unterminatedQuote)
                 return BadRow(record, "a quoted field is not closed before the end of the input");
             // Blank lines, and rows of empty fields below the data (",,,"), are copied as they stand.
@@ -528,6 +542,8 @@ private:
     }
 
     CsvReader reader_;
+    bool wholeFile_;
+    bool checkEachRow_ = false;  // the encoding was guessed from the first block of a stream
     Writer out_;
     const Settings& settings_;
     const std::optional<PressureReading>& fixedPressure_;
@@ -551,9 +567,10 @@ private:
 }  // namespace
 
 LogResult ConvertLog(std::FILE* input, std::FILE* output, const Settings& settings,
-    const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting, std::size_t blockSize)
+    const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting, std::size_t blockSize,
+    const InputNature& nature)
 {
-    return Converter(input, output, settings, fixedPressure, reporting, blockSize).Run();
+    return Converter(input, output, settings, fixedPressure, reporting, blockSize, nature).Run();
 }
 
 }  // namespace dewpoint::cli

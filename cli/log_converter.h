@@ -34,10 +34,20 @@ struct LogReporting {
     std::function<void(long long rows, long long bytes)> progress;
 };
 
+// How the input arrives.
+struct InputNature {
+    // A regular file: its encoding, where neither given nor marked, is
+    // judged from all of it before any row is written.
+    bool wholeFile = false;
+    // Where set, a live input (a pipe, a terminal) read as its bytes arrive;
+    // each row is then written as soon as it is complete.
+    CsvReader::ReadSome readSome;
+};
+
 // Converts the table on `input` to `output` as `settings` say. Every row
 // takes `fixedPressure` where the settings name no pressure column.
 LogResult ConvertLog(std::FILE* input, std::FILE* output, const Settings& settings,
     const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting,
-    std::size_t blockSize = CsvReader::kBlock);
+    std::size_t blockSize = CsvReader::kBlock, const InputNature& nature = {});
 
 }  // namespace dewpoint::cli

@@ -146,7 +146,12 @@ int ConvertTable(Settings settings)
     if (showProgress)
         reporting.progress = [&progress](long long rows, long long bytes) { progress.Show(rows, bytes); };
 
-    const LogResult result = ConvertLog(input, output.stream(), settings, fixedPressure, reporting);
+    InputNature nature;
+    nature.wholeFile = size.has_value();
+    if (!size)
+        nature.readSome = [input](char* buffer, std::size_t bytes) { return platform::ReadSome(input, buffer, bytes); };
+    const LogResult result
+        = ConvertLog(input, output.stream(), settings, fixedPressure, reporting, CsvReader::kBlock, nature);
     progress.Clear();
     if (input != stdin)
         std::fclose(input);

@@ -30,6 +30,10 @@ std::optional<long long> RegularFileSize(std::FILE* stream);
 
 std::FILE* OpenInput(const std::string& path);
 
+// Up to `size` bytes of `stream`, as many as have arrived, without waiting
+// for more: their number, 0 at the end, -1 where reading failed.
+long long ReadSome(std::FILE* stream, char* buffer, std::size_t size);
+
 // Whether the two are one and the same regular file, however it was
 // named or opened (device and inode; on Windows volume and file index).
 bool SameRegularFile(std::FILE* stream, std::FILE* other);

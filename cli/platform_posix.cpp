@@ -157,6 +157,15 @@ std::FILE* OpenInput(const std::string& path)
     return std::fopen(path.c_str(), "rb");
 }
 
+long long ReadSome(std::FILE* stream, char* buffer, std::size_t size)
+{
+    for (;;) {
+        const ssize_t got = read(fileno(stream), buffer, size);
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
 bool SameRegularFile(std::FILE* stream, std::FILE* other)
 {
     struct stat a { };

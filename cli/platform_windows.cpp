@@ -160,6 +160,14 @@ std::FILE* OpenInput(const std::string& path)
     return stream;
 }
 
+long long ReadSome(std::FILE* stream, char* buffer, std::size_t size)
+{
+    const int got = _read(_fileno(stream), buffer, static_cast<unsigned>(std::min<std::size_t>(size, 1U << 30)));
+    if (got < 0)
+        RememberCrtError();
+    return got;
+}
+
 namespace {
 
 // A regular file's identity: its volume and index.

@@ -372,6 +372,53 @@ TEST(Cli, OutputIsKnownByIdentityNotBySpelling)
     EXPECT_NE(run.err.find("cannot replace 'linked.csv': it has 1 other hard link(s)"), std::string::npos) << run.err;
 }
 
+// A file's encoding is judged from all of it; on a stream, a row that
+// contradicts the first block stops the run rather than mixing encodings.
+// A live stream's rows come out as they come in.
+TEST(Cli, EncodingOfTheWholeLogAndLiveStreams)
+{
+    const ScratchFolder folder;
+    std::string ascii = "dp\n";
+    for (int i = 0; i < 20000; ++i)
+        ascii += "-40.0\n";  // 120 KB of plain ASCII
+    const std::string log = ascii
+        + "-40.0 \xB0"
+          "C\n";
+    WriteFile(folder.path() / "late.csv", log);
+    const Arguments arguments{"--csv", "late.csv", "--sensor-column", "dp", "--pressure", "7"};
+    const ProgramRun named = Dewpoint(arguments, "", folder);
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(named.out.substr(0, 26),
+        "dp,Pressure dewpoint (\xB0"
+        "C)\n");
+    EXPECT_EQ(named.out.substr(named.out.size() - 15),
+        "-40.0 \xB0"
+        "C,-20.2\n");
+
+    const ProgramRun piped = Shell(
+        R"sh(cat late.csv | "$1" --csv --sensor-column dp --pressure 7 > piped.csv; echo $?; tail -c 12 piped.csv)sh",
+        folder);
+    EXPECT_EQ(piped.out, "1\n-40.0,-20.2\n");  // the rows before it, and nothing of it
+    EXPECT_EQ(piped.err,
+        "dewpoint: <stdin>:20002: is not UTF-8, as the lines before it are; give the log's encoding "
+        "with --encoding\n");
+    const ProgramRun given
+        = Dewpoint({"--csv", "--sensor-column", "dp", "--pressure", "7", "--encoding", "windows-1252"}, log, folder);
+    EXPECT_EQ(given.out, named.out);
+
+    if (!OnPosix())
+        return;
+    const ProgramRun live = Shell(R"sh(
+        { echo dp; echo -40; sleep 3; echo 0; } | "$1" --csv --sensor-column dp --pressure 7 > live.csv &
+        sleep 1.5; echo "while the log is written: $(tr '\n' '|' < live.csv)"; wait
+        echo "at its end: $(tr '\n' '|' < live.csv)"
+    )sh",
+        folder);
+    EXPECT_EQ(live.out,
+        "while the log is written: dp,Pressure dewpoint (°C)|-40,-20.2|\n"
+        "at its end: dp,Pressure dewpoint (°C)|-40,-20.2|0,32.1|\n");
+}
+
 // On a terminal a long run shows its progress, and the percentage moves.
 TEST(Cli, ProgressOnATerminal)
 {
