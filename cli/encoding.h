@@ -1,5 +1,5 @@
-// The two text encodings logs come in: UTF-8, and Windows-1252 from older
-// Windows software. Names and messages are UTF-8 inside the program.
+// The text encodings logs come in: UTF-8, Windows-1252 from older Windows
+// software, and code page 850 from spreadsheets' "CSV (MS-DOS)". Names and messages are UTF-8 inside the program.
 #pragma once
 
 #include <optional>
@@ -8,9 +8,10 @@
 
 namespace dewpoint::cli {
 
-enum class Encoding { Utf8, Windows1252 };
+enum class Encoding { Utf8, Windows1252, CodePage850 };
 
-// "utf-8" or "windows-1252" (also "cp1252"), case ignored.
+// "utf-8", "windows-1252" (also "cp1252") or "cp850" (also "ibm850"), case
+// ignored. Code page 850 is never guessed: it is given.
 std::optional<Encoding> EncodingNamed(std::string_view name);
 
 // Whether `bytes` is valid UTF-8. With `mayBeCut`, a sequence cut short at
@@ -18,7 +19,7 @@ std::optional<Encoding> EncodingNamed(std::string_view name);
 bool IsValidUtf8(std::string_view bytes, bool mayBeCut);
 
 // Text in `encoding` as UTF-8, and back. Back fails where a character has
-// no Windows-1252 form.
+// no form in the encoding.
 std::string ToUtf8(std::string_view text, Encoding encoding);
 std::optional<std::string> FromUtf8(std::string_view text, Encoding encoding);
 

@@ -418,7 +418,7 @@ private:
         const std::optional<std::string> encoded = FromUtf8(name, encoding_);
         if (!encoded)
             return Stop(LogOutcome::UsageError, 0,
-                "--output-column: \"" + name + "\" has a character that Windows-1252, the table's encoding, lacks");
+                "--output-column: \"" + name + "\" has a character that the table's encoding lacks");
         out_.Write(header.text);
         out_.Write(delimiter_);
         WriteField(out_, *encoded, delimiter_, Quoted(header.field(header.fields.size() - 1)));

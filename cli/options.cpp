@@ -169,7 +169,7 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
     case EncodingOption:
         if ((s.encoding = EncodingNamed(value)))
             return true;
-        return refuse("utf-8, windows-1252");
+        return refuse("utf-8, windows-1252, cp850");
     case OutputColumnOption:
         s.outputColumn = value;
         return true;
@@ -346,8 +346,8 @@ where it holds the delimiter.
                         device) unchanged and read the table after them
   --delimiter D         the field delimiter: , or ; or tab (default: the one
                         the header uses most)
-  --encoding E          utf-8 or windows-1252 (default: utf-8 where the
-                        input is valid UTF-8, else windows-1252); the new
+  --encoding E          utf-8, windows-1252 or cp850 (default: utf-8 where
+                        the input is valid UTF-8, else windows-1252); the new
                         header is written in the same encoding
   --output-column NAME  the header of the new column (default: "Pressure
                         dewpoint (°C)", or (°F) with --fahrenheit)

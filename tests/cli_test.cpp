@@ -154,7 +154,7 @@ TEST(Cli, BadInputs)
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n-40X\n", 1,
             "'-40X' has an unknown unit (accepted: C, F, K)"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--encoding", "latin9"},
-            "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252"},
+            "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252, cp850"},
         {{"--pressure", "7", "--sensor-column", "2"}, "", 2, "--sensor-column needs --csv"},
         // What the data holds reaches the terminal escaped.
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n\x1b[2J\n", 1,
@@ -246,6 +246,13 @@ TEST(Cli, LogDialectsKeepEveryByte)
             "40\n7,0\t-40\u00A0°C\n7.0\t233.15\u202FK\n",
             "p\tdp\tPressure dewpoint (°C)\n7\t\u2212"
             "40\t-20.2\n7,0\t-40\u00A0°C\t-20.2\n7.0\t233.15\u202FK\t-20.2\n"},
+        {"a spreadsheet's CSV (MS-DOS), code page 850, given",
+            {"--sensor-column", "Taupunkt [\u00B0C]", "--pressure", "7", "--encoding", "cp850"},
+            "Ger\x84t;Taupunkt [\xF8"
+            "C]\r\nM\x84rz;-40,0\r\n",
+            "Ger\x84t;Taupunkt [\xF8"
+            "C];Pressure dewpoint (\xF8"
+            "C)\r\nM\x84rz;-40,0;-20,2\r\n"},
         {"a logger's notes above the header, found by the column's name",
             {"--sensor-column", "dewpoint", "--pressure", "7"},
             "Logger 4711\r\nRange: Dewpoint -80..20\r\n\r\nTime;Dewpoint\r\n1;-40\r\n",

@@ -169,14 +169,23 @@ TEST(Encodings, Utf8Validity)
     }
 }
 
-TEST(Encodings, Windows1252BothWays)
+TEST(Encodings, SingleByteEncodingsBothWays)
 {
-    for (int byte = 0; byte < 256; ++byte) {
-        const std::string original(1, static_cast<char>(byte));
-        const std::string utf8 = ToUtf8(original, Encoding::Windows1252);
-        EXPECT_TRUE(IsValidUtf8(utf8, false)) << byte;
-        EXPECT_EQ(FromUtf8(utf8, Encoding::Windows1252), original) << byte;
-    }
+    for (const Encoding encoding : {Encoding::Windows1252, Encoding::CodePage850})
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string original(1, static_cast<char>(byte));
+            const std::string utf8 = ToUtf8(original, encoding);
+            EXPECT_TRUE(IsValidUtf8(utf8, false)) << byte;
+            EXPECT_EQ(FromUtf8(utf8, encoding), original) << byte;
+        }
+    EXPECT_EQ(ToUtf8("\x84 \xF8 \x99 \xB3", Encoding::CodePage850), "ä ° Ö │");
+    EXPECT_EQ(FromUtf8("M\u00E4rz \u00B0"
+                       "C",
+                  Encoding::CodePage850),
+        "M\x84rz \xF8"
+        "C");
+    EXPECT_EQ(FromUtf8("\u20AC", Encoding::CodePage850), std::nullopt);  // no euro sign in 850
+    EXPECT_EQ(EncodingNamed("IBM850"), Encoding::CodePage850);
     EXPECT_EQ(ToUtf8("\x80 \xB0"
                      "C \xE4 \x9F",
                   Encoding::Windows1252),
