@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace dewpoint::cli {
@@ -341,9 +342,12 @@ private:
                     return;
                 if (settings_.header) {
                     WriteHeader(record);
+                    unitsRowMayFollow_ = true;
                     continue;
                 }
             }
+            if (std::exchange(unitsRowMayFollow_, false) && TakeUnitsRow(record))
+                continue;
             ConvertRow(record);
             if (++result_.rows % kProgressEveryRows == 0 && reporting_.progress)
                 reporting_.progress(result_.rows, reader_.bytesRead());
@@ -380,7 +384,62 @@ private:
         sensor_ = find(settings_.sensorColumn, "--sensor-column");
         pressure_ = find(settings_.pressureColumn, "--pressure-column");
         position_ = find(settings_.positionColumn, "--sensor-at-column");
+        if (result_.outcome != LogOutcome::UsageError && header)
+            TakeUnitsFrom(names, header->firstLine);
         return result_.outcome != LogOutcome::UsageError;
+    }
+
+    // The units the header (or a units row below it) names for the columns
+    // read; a unit given on the command line must agree with them. A column
+    // that names none keeps the command line's unit, or bar gauge and °C.
+    void TakeUnitsFrom(const std::vector<std::string>& names, long line)
+    {
+        if (sensor_ && sensor_->index < names.size())
+            if (const std::optional<TemperatureUnit> unit = TemperatureUnitInHeader(names[sensor_->index])) {
+                if (settings_.sensorUnitGiven && *unit != settings_.sensorUnit)
+                    return Stop(LogOutcome::UsageError, line,
+                        "--sensor-unit contradicts the unit that column \"" + sensor_->name + "\" names");
+                sensorUnit_ = *unit;
+            }
+        if (pressure_ && pressure_->index < names.size())
+            if (const std::optional<HeaderPressureUnit> unit = PressureUnitInHeader(names[pressure_->index])) {
+                if (settings_.pressureUnitGiven && unit->unit != settings_.pressureUnit)
+                    return Stop(LogOutcome::UsageError, line,
+                        "--pressure-unit contradicts the unit that column \"" + pressure_->name + "\" names");
+                pressureUnit_ = *unit;
+            }
+    }
+
+    // A row of units straight below the header ("", "bar", "°C"): its units
+    // are taken, and it is copied with the result's unit as its new field.
+    bool TakeUnitsRow(const Record& record)
+    {
+        std::vector<std::string> cells;
+        for (std::size_t i = 0; i < record.fields.size(); ++i)
+            cells.emplace_back(Value(record.field(i)));
+        // A unit alone: no digit, as a reading would have.
+        const auto unitOnly = [](const std::string& cell) {
+            return std::none_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+        const bool sensorUnit = sensor_->index < cells.size() && unitOnly(cells[sensor_->index])
+            && TemperatureUnitInHeader(cells[sensor_->index]);
+        const bool pressureUnit = !pressure_ || pressure_->index >= cells.size()
+            || TrimmedBlanks(cells[pressure_->index]).empty()
+            || (unitOnly(cells[pressure_->index]) && PressureUnitInHeader(cells[pressure_->index]));
+        if (!sensorUnit || !pressureUnit)
+            return false;
+        TakeUnitsFrom(cells, record.firstLine);
+        if (result_.outcome == LogOutcome::UsageError)
+            return true;
+        out_.Write(record.text);
+        WritePadding(record);
+        out_.Write(delimiter_);
+        const std::optional<std::string> unit
+            = FromUtf8(settings_.format.fahrenheit ? "\u00B0F" : "\u00B0C", encoding_);
+        WriteField(out_, unit.value_or(settings_.format.fahrenheit ? "F" : "C"), delimiter_,
+            Quoted(record.field(record.fields.size() - 1)));
+        out_.Write(record.ending);
+        return true;
     }
 
     std::string ColumnMessage(
@@ -495,7 +554,7 @@ private:
             && !ReadCell(
                 record, *pressure_, kPressureAccepted,
                 [this](std::string_view cell, DecimalSeparators separators) {
-                    return ReadPressure(cell, settings_.pressureUnit, separators);
+                    return ReadPressure(cell, pressureUnit_.unit, separators, pressureUnit_.absolute);
                 },
                 pressure))
             return;
@@ -503,7 +562,7 @@ private:
         if (!ReadCell(
                 record, *sensor_, kSensorAccepted,
                 [this](std::string_view cell, DecimalSeparators separators) {
-                    return ReadSensor(cell, settings_.sensorUnit, separators);
+                    return ReadSensor(cell, sensorUnit_, separators);
                 },
                 sensor))
             return;
@@ -556,7 +615,10 @@ private:
     DecimalSeparators separators_;
     char separator_;
     bool separatorFixed_ = false;
-    bool headerSearched_ = false;  // no line near the top holds the sensor column's name
+    bool headerSearched_ = false;
+    bool unitsRowMayFollow_ = false;
+    HeaderPressureUnit pressureUnit_{settings_.pressureUnit, false};  // of the pressure column's bare numbers
+    TemperatureUnit sensorUnit_ = settings_.sensorUnit;  // no line near the top holds the sensor column's name
     std::optional<Column> sensor_;
     std::optional<Column> pressure_;
     std::optional<Column> position_;

@@ -120,12 +120,14 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
     case PressureUnitOption:
         if (const std::optional<PressureUnit> unit = PressureUnitNamed(value)) {
             s.pressureUnit = *unit;
+            s.pressureUnitGiven = true;
             return true;
         }
         return refuse(std::string(kPressureUnitNames));
     case SensorUnitOption:
         if (const std::optional<TemperatureUnit> unit = TemperatureUnitNamed(value)) {
             s.sensorUnit = *unit;
+            s.sensorUnitGiven = true;
             return true;
         }
         return refuse(std::string(kTemperatureUnitNames));

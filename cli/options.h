@@ -20,8 +20,10 @@ struct Settings {
     bool sensorAtGiven = false;
     ResultFormat format;  // --plain, --digits, --fahrenheit
     bool decimalComma = false;
-    PressureUnit pressureUnit = PressureUnit::Bar;
+    PressureUnit pressureUnit = PressureUnit::Bar;  // of bare numbers; a log's header may name its own
     TemperatureUnit sensorUnit = TemperatureUnit::Celsius;
+    bool pressureUnitGiven = false;
+    bool sensorUnitGiven = false;
 
     // Whole logs.
     std::string input = "-";

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace dewpoint::cli {
 
@@ -134,7 +135,91 @@ bool Within(double value, double low, double high)
     return value >= low - kSlack && value <= high + kSlack;
 }
 
+// Bar in one of a pressure unit.
+double BarPer(PressureUnit unit)
+{
+    switch (unit) {
+    case PressureUnit::Psi:
+        return kPaPerPsi / kPaPerBar;
+    case PressureUnit::KPa:
+        return 0.01;
+    case PressureUnit::MPa:
+        return 10.0;
+    case PressureUnit::Bar:
+        break;
+    }
+    return 1.0;
+}
+
+// The words of a header name, lowercased, each with whether it stood in
+// brackets; "bar(g)" and "bar(a)" stay one word.
+std::vector<std::pair<std::string, bool>> HeaderWords(std::string_view name)
+{
+    std::string text = Lowercase(name);
+    for (const char* suffix : {"(g)", "(a)"})
+        for (std::size_t at = text.find(suffix); at != std::string::npos; at = text.find(suffix))
+            text.replace(at, 3, 1, suffix[1]);
+    std::vector<std::pair<std::string, bool>> words;
+    int depth = 0;
+    std::string word;
+    for (const char c : text + ' ') {
+        const bool opens = c == '[' || c == '(';
+        const bool closes = c == ']' || c == ')';
+        if (opens || closes || c == ' ' || c == '\t' || c == ',' || c == '/' || c == ':') {
+            if (!word.empty())
+                words.emplace_back(word, depth > 0);
+            word.clear();
+            depth = std::max(0, depth + (opens ? 1 : 0) - (closes ? 1 : 0));
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
+
 }  // namespace
+
+std::optional<HeaderPressureUnit> PressureUnitInHeader(std::string_view name)
+{
+    struct Spelling {
+        std::string_view word;
+        HeaderPressureUnit unit;
+    };
+    constexpr std::array<Spelling, 12> kSpellings{{{"bar", {PressureUnit::Bar, false}},
+        {"barg", {PressureUnit::Bar, false}}, {"bara", {PressureUnit::Bar, true}}, {"psi", {PressureUnit::Psi, false}},
+        {"psig", {PressureUnit::Psi, false}}, {"psia", {PressureUnit::Psi, true}}, {"kpa", {PressureUnit::KPa, false}},
+        {"kpag", {PressureUnit::KPa, false}}, {"kpaa", {PressureUnit::KPa, true}}, {"mpa", {PressureUnit::MPa, false}},
+        {"mpag", {PressureUnit::MPa, false}}, {"mpaa", {PressureUnit::MPa, true}}}};
+    const auto words = HeaderWords(name);
+    for (std::size_t i = words.size(); i-- > 0;) {
+        const auto* spelling = std::find_if(
+            kSpellings.begin(), kSpellings.end(), [&](const Spelling& s) { return s.word == words[i].first; });
+        if (spelling == kSpellings.end())
+            continue;
+        HeaderPressureUnit unit = spelling->unit;
+        if (i + 1 < words.size()) {
+            const std::string& next = words[i + 1].first;
+            unit.absolute = unit.absolute || next == "abs" || next == "absolute" || next == "a";
+        }
+        return unit;
+    }
+    return std::nullopt;
+}
+
+std::optional<TemperatureUnit> TemperatureUnitInHeader(std::string_view name)
+{
+    const auto words = HeaderWords(name);
+    for (std::size_t i = words.size(); i-- > 0;) {
+        const auto& [word, bracketed] = words[i];
+        if (word == "\u00B0c" || word == "degc" || ((bracketed || words.size() == 1) && word == "c"))
+            return TemperatureUnit::Celsius;
+        if (word == "\u00B0f" || word == "degf" || ((bracketed || words.size() == 1) && word == "f"))
+            return TemperatureUnit::Fahrenheit;
+        if ((bracketed || words.size() == 1) && word == "k")
+            return TemperatureUnit::Kelvin;
+    }
+    return std::nullopt;
+}
 
 std::optional<bool> SensorPositionNamed(std::string_view name)
 {
@@ -181,11 +266,14 @@ Parsed<Reading> ReadWithin(std::string_view text, const std::array<UnitName<Unit
 
 }  // namespace
 
-Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators)
+Parsed<PressureReading> ReadPressure(
+    std::string_view text, PressureUnit bareUnit, DecimalSeparators separators, bool absolute)
 {
     return ReadWithin<PressureReading>(text, kPressureUnits, bareUnit, separators,
         PressureGaugeFromScroll(kPressureScrollMin), PressureGaugeFromScroll(kPressureScrollMax),
-        [](PressureUnit unit, PressureReading& bar) {
+        [absolute](PressureUnit unit, PressureReading& bar) {
+            if (absolute)
+                bar.value -= kStandardAtmosphereBar / BarPer(unit);
             switch (unit) {
             case PressureUnit::Bar:
                 break;

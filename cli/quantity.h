@@ -20,6 +20,17 @@ std::optional<TemperatureUnit> TemperatureUnitNamed(std::string_view name);
 inline constexpr std::string_view kPressureUnitNames = "bar, psi, kPa, MPa";
 inline constexpr std::string_view kTemperatureUnitNames = "C, F, K";
 
+// The unit a log's header gives its column, as loggers and spreadsheets
+// write it: "Pressure [psig]", "Druck (bar)", "bar(g)", "kPa abs",
+// "Taupunkt [°F]"; or a units row's cell ("°C", "bar"). A temperature unit
+// of one letter counts only in brackets or alone.
+struct HeaderPressureUnit {
+    PressureUnit unit;
+    bool absolute;  // "bara", "psia", "kPa abs": the column holds absolute pressures
+};
+std::optional<HeaderPressureUnit> PressureUnitInHeader(std::string_view name);
+std::optional<TemperatureUnit> TemperatureUnitInHeader(std::string_view name);
+
 // "atmosphere" (or "atm"): true; "system" (or "sys"): false; case ignored.
 std::optional<bool> SensorPositionNamed(std::string_view name);
 
@@ -53,8 +64,10 @@ template <typename Reading> struct Parsed {
 };
 
 // Reads `text` (blanks around it are ignored): a number, then optionally a
-// unit. A bare number is in `bareUnit`.
-Parsed<PressureReading> ReadPressure(std::string_view text, PressureUnit bareUnit, DecimalSeparators separators);
+// unit. A bare number is in `bareUnit`. An `absolute` pressure is taken to
+// the gauge pressure (less one standard atmosphere) before its range is judged.
+Parsed<PressureReading> ReadPressure(
+    std::string_view text, PressureUnit bareUnit, DecimalSeparators separators, bool absolute = false);
 Parsed<SensorReading> ReadSensor(std::string_view text, TemperatureUnit bareUnit, DecimalSeparators separators);
 
 // What a message says is accepted for each quantity.

@@ -156,6 +156,9 @@ TEST(Cli, BadInputs)
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--encoding", "latin9"},
             "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252, cp850"},
         {{"--pressure", "7", "--sensor-column", "2"}, "", 2, "--sensor-column needs --csv"},
+        {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2", "--sensor-unit", "C"},
+            "t,Taupunkt [\u00B0F]\n1,-40\n", 2,
+            "in.csv:1: --sensor-unit contradicts the unit that column \"Taupunkt [\u00B0F]\" names"},
         // What the data holds reaches the terminal escaped.
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n\x1b[2J\n", 1,
             "in.csv:2: column \"dp\": '\\x1b[2J' is not a number"},
@@ -253,6 +256,16 @@ TEST(Cli, LogDialectsKeepEveryByte)
             "Ger\x84t;Taupunkt [\xF8"
             "C];Pressure dewpoint (\xF8"
             "C)\r\nM\x84rz;-40,0;-20,2\r\n"},
+        {"units in the header: psig and °F in brackets", {"--pressure-column", "2", "--sensor-column", "3"},
+            "t;Pressure [psig];Taupunkt [\u00B0F]\n1;101,5;-40\n2;101.5;32\n",
+            "t;Pressure [psig];Taupunkt [\u00B0F];Pressure dewpoint (\u00B0C)\n1;101,5;-40;-20,2\n2;101.5;32;32,1\n"},
+        {"units in the header: bar(g), kPa abs, degF", {"--pressure-column", "p kPa abs", "--sensor-column", "dp degF"},
+            "Druck bar(g),p kPa abs,dp degF\n9,801.325,-40\n",
+            "Druck bar(g),p kPa abs,dp degF,Pressure dewpoint (°C)\n"
+            "9,801.325,-40,-20.2\n"},
+        {"a units row under the header", {"--pressure-column", "Druck", "--sensor-column", "Taupunkt"},
+            "Zeit;Druck;Taupunkt\r\n;(bar);\u00B0F\r\n1;7;-40\r\n",
+            "Zeit;Druck;Taupunkt;Pressure dewpoint (\u00B0C)\r\n;(bar);\u00B0F;\u00B0C\r\n1;7;-40;-20,2\r\n"},
         {"a logger's notes above the header, found by the column's name",
             {"--sensor-column", "dewpoint", "--pressure", "7"},
             "Logger 4711\r\nRange: Dewpoint -80..20\r\n\r\nTime;Dewpoint\r\n1;-40\r\n",

@@ -124,6 +124,47 @@ TEST(Readings, MessagesShowDataEscaped)
         "'21' is out of range (accepted: -100 to +20 °C)");
 }
 
+TEST(Readings, UnitsNamedInAHeader)
+{
+    struct Case {
+        const char* name;
+        std::optional<PressureUnit> pressure;
+        bool absolute;
+        std::optional<TemperatureUnit> temperature;
+    };
+    const Case cases[] = {
+        {"Pressure [psig]", PressureUnit::Psi, false, std::nullopt},
+        {"Druck (bar)", PressureUnit::Bar, false, std::nullopt},
+        {"bar(g)", PressureUnit::Bar, false, std::nullopt},
+        {"Druck bar(a)", PressureUnit::Bar, true, std::nullopt},
+        {"p kPa abs", PressureUnit::KPa, true, std::nullopt},
+        {"P [MPa]", PressureUnit::MPa, false, std::nullopt},
+        {"PSIA", PressureUnit::Psi, true, std::nullopt},
+        {"Taupunkt [°F]", std::nullopt, false, TemperatureUnit::Fahrenheit},
+        {"Dewpoint (C)", std::nullopt, false, TemperatureUnit::Celsius},
+        {"dp degC", std::nullopt, false, TemperatureUnit::Celsius},
+        {"T [K]", std::nullopt, false, TemperatureUnit::Kelvin},
+        {"°C", std::nullopt, false, TemperatureUnit::Celsius},
+        {"Sensor C", std::nullopt, false, std::nullopt},  // a sensor's name, not a unit
+        {"Dewpoint", std::nullopt, false, std::nullopt},
+        {"Barometer", std::nullopt, false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<HeaderPressureUnit> pressure = PressureUnitInHeader(c.name);
+        ASSERT_EQ(pressure.has_value(), c.pressure.has_value());
+        if (pressure) {
+            EXPECT_EQ(pressure->unit, *c.pressure);
+            EXPECT_EQ(pressure->absolute, c.absolute);
+        }
+        EXPECT_EQ(TemperatureUnitInHeader(c.name), c.temperature);
+    }
+    // An absolute pressure is read as the gauge pressure.
+    EXPECT_NEAR(ReadPressure("8.01325", PressureUnit::Bar, kPoint, true).reading->value, 7.0, 1e-12);
+    EXPECT_NEAR(ReadPressure("116.2", PressureUnit::Psi, kPoint, true).reading->value, 7.0, 0.01);
+    EXPECT_EQ(ReadPressure("1", PressureUnit::Bar, kPoint, true).error, ValueError::OutOfRange);
+}
+
 TEST(Readings, UnitAndPositionNames)
 {
     EXPECT_EQ(PressureUnitNamed("KPA"), PressureUnit::KPa);
