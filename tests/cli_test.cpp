@@ -156,6 +156,8 @@ TEST(Cli, BadInputs)
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp", "--encoding", "latin9"},
             "dp\n", 2, "--encoding: 'latin9' is not one of utf-8, windows-1252, cp850"},
         {{"--pressure", "7", "--sensor-column", "2"}, "", 2, "--sensor-column needs --csv"},
+        {{"--csv", "in.csv", "b.csv", "--pressure", "7", "--sensor-column", "2"}, "a,b\n", 2,
+            "more than one input table: 'in.csv' and 'b.csv'"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "2", "--sensor-unit", "C"},
             "t,Taupunkt [\u00B0F]\n1,-40\n", 2,
             "in.csv:1: --sensor-unit contradicts the unit that column \"Taupunkt [\u00B0F]\" names"},
@@ -425,6 +427,19 @@ TEST(Cli, EncodingOfTheWholeLogAndLiveStreams)
     const ProgramRun given
         = Dewpoint({"--csv", "--sensor-column", "dp", "--pressure", "7", "--encoding", "windows-1252"}, log, folder);
     EXPECT_EQ(given.out, named.out);
+    // A stream that shows its Windows-1252 in its first block is read as such to its end.
+    WriteFile(folder.path() / "early.csv",
+        "dp \xB0"
+        "C\n"
+            + ascii.substr(3)
+            + "-40.0 \xB0"
+              "C\n");
+    const ProgramRun early
+        = Shell(R"sh(cat early.csv | "$1" --csv --sensor-column 1 --pressure 7 | tail -c 15)sh", folder);
+    EXPECT_EQ(early.out,
+        "-40.0 \xB0"
+        "C,-20.2\n")
+        << early.err;
 
     if (!OnPosix())
         return;

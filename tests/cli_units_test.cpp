@@ -3,12 +3,15 @@
 // arriving in blocks of any size.
 #include "cli/csv_reader.h"
 #include "cli/encoding.h"
+#include "cli/options.h"
 #include "cli/quantity.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -242,6 +245,24 @@ TEST(Encodings, SingleByteEncodingsBothWays)
     EXPECT_EQ(EncodingNamed("latin1"), std::nullopt);
 }
 
+// Every encoding --help names is one the program reads.
+TEST(Encodings, HelpNamesEveryEncodingItReads)
+{
+    const std::string help = HelpText();
+    const std::size_t line = help.find("--encoding E");
+    ASSERT_NE(line, std::string::npos);
+    std::string names = help.substr(line + 12, help.find('(', line) - line - 12);
+    std::replace(names.begin(), names.end(), ',', ' ');
+    std::istringstream words(names);
+    int named = 0;
+    for (std::string name; words >> name;)
+        if (name != "or") {
+            EXPECT_TRUE(EncodingNamed(name)) << name;
+            ++named;
+        }
+    EXPECT_EQ(named, 3);
+}
+
 TEST(Records, DelimiterOfAHeader)
 {
     struct Case {
@@ -281,6 +302,19 @@ TEST(Records, FieldsFoundInBlocksOfAnySize)
         {{"\"two\nlines\";2"}, {"\"two\nlines\";2"}, "\r", 4, false},
         {{"\"open"}, {"\"open"}, "", 6, true},
     };
+    // A quote that closes the last field at the very end of the input.
+    for (const std::size_t block : {1, 2, 3, 4, 5, 6, 7, 8}) {
+        std::string closing = "\"a\"\"b\"\"\"\n\"c\"";
+        std::FILE* file = fmemopen(closing.data(), closing.size(), "r");
+        ASSERT_NE(file, nullptr);
+        CsvReader reader(file, block);
+        Record record;
+        ASSERT_EQ(reader.ReadRecord(',', record), ReadStatus::Ok);
+        ASSERT_EQ(reader.ReadRecord(',', record), ReadStatus::Ok);
+        EXPECT_EQ(record.text, "\"c\"") << block;
+        EXPECT_FALSE(record.unterminatedQuote) << block;
+        std::fclose(file);
+    }
     for (const std::size_t block : {1, 2, 3, 5, 7, 64}) {
         SCOPED_TRACE(block);
         std::string copy = input;
