@@ -99,14 +99,38 @@ bool CsvReader::Fill()
         got = std::fread(buffer_.data() + end_, 1, blockSize_, input_);
         failed_ = got == 0 && std::ferror(input_) != 0;
     }
-    if (got == 0) {
-        atEnd_ = true;
-        readError_ = failed_ ? errno : 0;
-        return false;
-    }
-    end_ += got;
+    readError_ = failed_ ? errno : 0;
     bytesRead_ += static_cast<long long>(got);
-    return true;
+    if (utf16_) {
+        const std::string raw(buffer_.data() + end_, got);
+        Append(raw, got == 0);
+    } else {
+        end_ += got;
+    }
+    atEnd_ = got == 0;
+    return !atEnd_;
+}
+
+void CsvReader::Append(std::string_view raw, bool last)
+{
+    std::string decoded;
+    AppendUtf16LeAsUtf8(raw, utf16Rest_, decoded, last);
+    if (last && !utf16Rest_.empty() && !failed_) {
+        failed_ = true;  // an odd byte at the end: not UTF-16 after all
+        readError_ = EILSEQ;
+    }
+    if (buffer_.size() < end_ + decoded.size())
+        buffer_.resize(end_ + decoded.size());
+    std::memcpy(buffer_.data() + end_, decoded.data(), decoded.size());
+    end_ += decoded.size();
+}
+
+void CsvReader::DecodeUtf16Le()
+{
+    const std::string held(buffer_.data() + start_, end_ - start_);
+    end_ = start_;
+    utf16_ = true;
+    Append(held, atEnd_);
 }
 
 void CsvReader::ReadAsBytesArrive(ReadSome readSome, std::function<void()> beforeWaiting)

@@ -66,6 +66,10 @@ public:
     // `beforeWaiting` before each read: for a live input, such as a pipe.
     void ReadAsBytesArrive(ReadSome readSome, std::function<void()> beforeWaiting);
 
+    // Reads the input, from the bytes not yet returned on, as UTF-16LE
+    // (Excel's "Unicode Text"), returning it as UTF-8.
+    void DecodeUtf16Le();
+
     // Whether the bytes not yet returned and the whole rest of a seekable
     // input are valid UTF-8; the input is read to its end and set back.
     bool IsUtf8ToTheEnd();
@@ -97,6 +101,8 @@ public:
 private:
     // Reads one more block after the bytes held; false at the end of the input.
     bool Fill();
+    // Puts bytes read after those held, decoded where the input is UTF-16LE.
+    void Append(std::string_view raw, bool last);
     // Where the physical line at the read position ends.
     ReadStatus FindLineEnd(std::size_t from, std::size_t& textLength, std::size_t& endingLength);
 
@@ -108,6 +114,8 @@ private:
     std::size_t start_ = 0;  // first byte not yet returned
     std::size_t end_ = 0;    // bytes held
     bool atEnd_ = false;
+    bool utf16_ = false;
+    std::string utf16Rest_;  // the bytes of a UTF-16 character not yet complete
     bool failed_ = false;
     int readError_ = 0;
     long long bytesRead_ = 0;

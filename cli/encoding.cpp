@@ -151,4 +151,66 @@ std::optional<std::string> FromUtf8(std::string_view text, Encoding encoding)
     return out;
 }
 
+void AppendUtf16LeAsUtf8(std::string_view utf16, std::string& rest, std::string& utf8, bool last)
+{
+    rest.append(utf16);
+    const auto unitAt = [&rest](std::size_t i) {
+        return static_cast<char32_t>(
+            static_cast<unsigned char>(rest[i]) | (static_cast<unsigned char>(rest[i + 1]) << 8));
+    };
+    std::size_t i = 0;
+    for (; i + 1 < rest.size(); i += 2) {
+        char32_t c = unitAt(i);
+        if (c >= 0xD800 && c <= 0xDBFF) {
+            if (i + 3 >= rest.size() && !last)
+                break;  // its pair may come with the next bytes
+            if (i + 3 >= rest.size()) {
+                AppendUtf8(utf8, c);
+                continue;
+            }
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (c >= 0x10000) {
+            utf8 += static_cast<char>(0xF0 | (c >> 18));
+            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            AppendUtf8(utf8, c);
+        }
+    }
+    rest.erase(0, i);
+}
+
+void AppendUtf8AsUtf16Le(std::string_view utf8, std::string& rest, std::string& utf16)
+{
+    rest.append(utf8);
+    const auto unit = [&utf16](char32_t u) {
+        utf16 += static_cast<char>(u & 0xFF);
+        utf16 += static_cast<char>(u >> 8);
+    };
+    std::size_t i = 0;
+    while (i < rest.size()) {
+        const auto lead = static_cast<unsigned char>(rest[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (i + length > rest.size())
+            break;  // the rest of the character comes later
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(rest[i + k]) & 0x3F);
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+        i += length;
+    }
+    rest.erase(0, i);
+}
+
 }  // namespace dewpoint::cli

@@ -23,4 +23,12 @@ bool IsValidUtf8(std::string_view bytes, bool mayBeCut);
 std::string ToUtf8(std::string_view text, Encoding encoding);
 std::optional<std::string> FromUtf8(std::string_view text, Encoding encoding);
 
+// UTF-16LE, as Excel's "Unicode Text" is written, as UTF-8 and back. A
+// surrogate without its pair is carried as its own three bytes, so that
+// every input comes back as it was. Both convert what they are given and
+// keep in `rest` the bytes of a character not yet complete; at the `last`
+// bytes only an odd byte is left there.
+void AppendUtf16LeAsUtf8(std::string_view utf16, std::string& rest, std::string& utf8, bool last = false);
+void AppendUtf8AsUtf16Le(std::string_view utf8, std::string& rest, std::string& utf16);
+
 }  // namespace dewpoint::cli

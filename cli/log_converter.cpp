@@ -28,11 +28,13 @@ public:
     {
         buffer_.reserve(kSize);
     }
+    // From now on the output is UTF-16LE, the bytes written being UTF-8.
+    void EncodeUtf16Le() { utf16_ = true; }
     void Write(std::string_view bytes)
     {
         if (buffer_.size() + bytes.size() > kSize)
             Flush();
-        if (bytes.size() > kSize)
+        if (bytes.size() > kSize && !utf16_)
             failed_ |= std::fwrite(bytes.data(), 1, bytes.size(), output_) != bytes.size();
         else
             buffer_.append(bytes);
@@ -40,8 +42,14 @@ public:
     void Write(char byte) { Write(std::string_view(&byte, 1)); }
     bool Flush()
     {
-        if (!buffer_.empty() && !failed_)
-            failed_ |= std::fwrite(buffer_.data(), 1, buffer_.size(), output_) != buffer_.size();
+        std::string_view bytes = buffer_;
+        if (utf16_) {
+            encoded_.clear();
+            AppendUtf8AsUtf16Le(buffer_, utf16Rest_, encoded_);
+            bytes = encoded_;
+        }
+        if (!bytes.empty() && !failed_)
+            failed_ |= std::fwrite(bytes.data(), 1, bytes.size(), output_) != bytes.size();
         buffer_.clear();
         failed_ |= std::fflush(output_) != 0;
         return !failed_;
@@ -53,6 +61,9 @@ private:
     std::FILE* output_;
     std::string buffer_;
     bool failed_ = false;
+    bool utf16_ = false;
+    std::string encoded_;
+    std::string utf16Rest_;
 };
 
 // A column named on the command line, found in the header.
@@ -155,6 +166,12 @@ public:
 
     LogResult Run()
     {
+        // Excel's "Unicode Text": UTF-16LE with its byte-order mark, read as
+        // UTF-8 and written back as it came.
+        if (!settings_.encoding && reader_.Head().substr(0, 2) == "\xFF\xFE") {
+            reader_.DecodeUtf16Le();
+            out_.EncodeUtf16Le();
+        }
         const std::string_view byteOrderMark = reader_.TakeByteOrderMark();
         out_.Write(byteOrderMark);
         // Neither given nor marked: UTF-8 where all of a file is, or on a

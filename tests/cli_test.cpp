@@ -189,6 +189,28 @@ TEST(Cli, BadInputs)
 
 // Logs in the dialects loggers and spreadsheets write: every byte of the
 // input comes out again, with one field added to each row.
+// UTF-8 text as UTF-16LE, the way Excel's "Unicode Text" stores it.
+std::string Utf16Le(std::string_view utf8)
+{
+    std::string out;
+    const auto unit = [&out](unsigned u) { out.append({static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)}); };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        unsigned c = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3FU);
+        i += length;
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out;
+}
+
 TEST(Cli, LogDialectsKeepEveryByte)
 {
     struct Case {
@@ -268,6 +290,13 @@ TEST(Cli, LogDialectsKeepEveryByte)
         {"a units row under the header", {"--pressure-column", "Druck", "--sensor-column", "Taupunkt"},
             "Zeit;Druck;Taupunkt\r\n;(bar);\u00B0F\r\n1;7;-40\r\n",
             "Zeit;Druck;Taupunkt;Pressure dewpoint (\u00B0C)\r\n;(bar);\u00B0F;\u00B0C\r\n1;7;-40;-20,2\r\n"},
+        {"Excel's Unicode Text: UTF-16LE with its mark, tabs, a character beyond the BMP and a lone surrogate",
+            {"--sensor-column", "Taupunkt [°C]", "--pressure", "7"},
+            "\xFF\xFE" + Utf16Le("Zeit\tNote\tTaupunkt [°C]\r\n1\t\U0001F600\t-40,0\r\n2\t")
+                + std::string("\x00\xD8", 2) + Utf16Le("\t-41\r\n"),
+            "\xFF\xFE"
+                + Utf16Le("Zeit\tNote\tTaupunkt [°C]\tPressure dewpoint (°C)\r\n1\t\U0001F600\t-40,0\t-20,2\r\n2\t")
+                + std::string("\x00\xD8", 2) + Utf16Le("\t-41\t-21,3\r\n")},
         {"a logger's notes above the header, found by the column's name",
             {"--sensor-column", "dewpoint", "--pressure", "7"},
             "Logger 4711\r\nRange: Dewpoint -80..20\r\n\r\nTime;Dewpoint\r\n1;-40\r\n",

@@ -263,6 +263,32 @@ TEST(Encodings, HelpNamesEveryEncodingItReads)
     EXPECT_EQ(named, 3);
 }
 
+// UTF-16LE to UTF-8 and back in pieces of every size gives every byte back,
+// a character beyond the BMP and a lone surrogate among them.
+TEST(Encodings, Utf16LeBothWaysInPieces)
+{
+    const std::string utf16("\xFF\xFEZ\x00\xB0\x00\x3D\xD8\x00\xDE\x00\xD8\x41\x00\x00\xDC", 16);
+    for (std::size_t piece = 1; piece <= utf16.size(); ++piece) {
+        std::string rest;
+        std::string utf8;
+        for (std::size_t at = 0; at < utf16.size(); at += piece)
+            AppendUtf16LeAsUtf8(std::string_view(utf16).substr(at, piece), rest, utf8, at + piece >= utf16.size());
+        EXPECT_TRUE(rest.empty()) << piece;
+        EXPECT_EQ(utf8,
+            "\uFEFFZ\u00B0\U0001F600\xED\xA0\x80"
+            "A\xED\xB0\x80")
+            << piece;
+        std::string back;
+        for (std::size_t at = 0; at < utf8.size(); at += piece)
+            AppendUtf8AsUtf16Le(std::string_view(utf8).substr(at, piece), rest, back);
+        EXPECT_EQ(back, utf16) << piece;
+    }
+    std::string rest;
+    std::string utf8;
+    AppendUtf16LeAsUtf8(std::string_view("A\0B", 3), rest, utf8, true);
+    EXPECT_EQ(rest, "B");  // an odd byte at the end is no character
+}
+
 TEST(Records, DelimiterOfAHeader)
 {
     struct Case {
