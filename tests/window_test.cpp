@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -129,6 +130,8 @@ private slots:
     void readOutOffersCopy();
     void commandLine_data();
     void commandLine();
+    void noDisplayCanBeOpened_data();
+    void noDisplayCanBeOpened();
 
 private:
     template <typename T> T* control(const char* name) const
@@ -974,6 +977,42 @@ void WindowTest::commandLine()
     QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
     const QString error = QString::fromLocal8Bit(program.readAllStandardError());
     QVERIFY2(errorStart.isEmpty() ? error.isEmpty() : error.startsWith(errorStart), qPrintable(error));
+}
+
+void WindowTest::noDisplayCanBeOpened_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("error");
+    const QString runtime = QDir::tempPath();
+    QTest::newRow("a dead X display") << QStringList{"DISPLAY=:99"} << "(DISPLAY=:99)";
+    QTest::newRow("a dead Wayland display")
+        << QStringList{"WAYLAND_DISPLAY=wayland-99", "XDG_RUNTIME_DIR=" + runtime} << "(WAYLAND_DISPLAY=wayland-99)";
+    QTest::newRow("Wayland asked for, dead") << QStringList{"WAYLAND_DISPLAY=wayland-99", "XDG_RUNTIME_DIR=" + runtime,
+        "QT_QPA_PLATFORM=wayland"} << "(WAYLAND_DISPLAY=wayland-99)";
+    QTest::newRow("both dead") << QStringList{"DISPLAY=:99", "WAYLAND_DISPLAY=wayland-99", "XDG_RUNTIME_DIR=" + runtime}
+                               << "(DISPLAY=:99 WAYLAND_DISPLAY=wayland-99)";
+}
+
+// One line and status 1, never the toolkit's abort, where a display is named but cannot be opened.
+void WindowTest::noDisplayCanBeOpened()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, error);
+    QProcess program;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        variables.remove(QString::fromLatin1(variable));
+    for (const QString& setting : environment)
+        variables.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    program.setProcessEnvironment(variables);
+    program.start(QStringLiteral(DEWPOINT_WINDOW_PROGRAM), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QString shown = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(shown,
+        "dewpoint-converter: cannot open the display " + error
+            + "; start it in a desktop session or over ssh -X, or convert with dewpoint(1)\n");
 }
 
 QTEST_MAIN(WindowTest)

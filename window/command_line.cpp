@@ -4,10 +4,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QList>
 #include <QStringList>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -47,6 +50,29 @@ constexpr std::array<ToolkitOption, 26> kToolkitOptions{{
     {"sync", false},
     {"cmap", false},
 }};
+
+QtMessageHandler g_previousHandler = nullptr;
+QList<std::pair<QtMsgType, QString>> g_heldMessages;
+
+void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_heldMessages.append({type, qFormatLogMessage(type, context, message)});
+        return;
+    }
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString tried = QStringList{display.isEmpty() ? QString() : QStringLiteral("DISPLAY=") + display,
+        wayland.isEmpty() ? QString() : QStringLiteral("WAYLAND_DISPLAY=") + wayland}
+                              .join(QLatin1Char(' '))
+                              .trimmed();
+    std::fprintf(stderr,
+        "dewpoint-converter: cannot open the display%s; start it in a desktop session or over ssh -X, or convert "
+        "with dewpoint(1)\n",
+        tried.isEmpty() ? "" : qPrintable(QStringLiteral(" (") + tried + QLatin1Char(')')));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
 
 QString Usage(const QCommandLineParser& parser)
 {
@@ -118,4 +144,17 @@ std::optional<int> HandleCommandLine(int argc, char** argv)
     }
 #endif
     return std::nullopt;
+}
+
+void HoldToolkitStartUpMessages()
+{
+    g_previousHandler = qInstallMessageHandler(HoldOrEnd);
+}
+
+void ReleaseToolkitStartUpMessages()
+{
+    qInstallMessageHandler(g_previousHandler);
+    for (const auto& [type, text] : std::as_const(g_heldMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    g_heldMessages.clear();
 }

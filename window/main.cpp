@@ -10,7 +10,9 @@ int main(int argc, char* argv[])
 {
     if (const std::optional<int> status = HandleCommandLine(argc, argv))
         return *status;
+    HoldToolkitStartUpMessages();
     QApplication app(argc, argv);
+    ReleaseToolkitStartUpMessages();
     QApplication::setApplicationName(QStringLiteral("dewpoint-converter"));
     QApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
     QApplication::setOrganizationName(QString::fromLatin1(kOrganisationName));
