@@ -102,7 +102,8 @@ bool CsvReader::Fill()
     readError_ = failed_ ? errno : 0;
     bytesRead_ += static_cast<long long>(got);
     if (utf16_) {
-        const std::string raw(buffer_.data() + end_, got);
+        // Decoded in place of the raw bytes, so from a copy of them.
+        const std::string raw = buffer_.substr(end_, got);
         Append(raw, got == 0);
     } else {
         end_ += got;
@@ -127,7 +128,7 @@ void CsvReader::Append(std::string_view raw, bool last)
 
 void CsvReader::DecodeUtf16Le()
 {
-    const std::string held(buffer_.data() + start_, end_ - start_);
+    const std::string held = buffer_.substr(start_, end_ - start_);
     end_ = start_;
     utf16_ = true;
     Append(held, atEnd_);
@@ -145,7 +146,7 @@ bool CsvReader::IsUtf8ToTheEnd()
     if (std::fgetpos(input_, &here) != 0)
         return IsValidUtf8(std::string_view(buffer_.data() + start_, end_ - start_), true);
     // A character cut at the end of one piece is finished in the next.
-    std::string piece(buffer_.data() + start_, end_ - start_);
+    std::string piece = buffer_.substr(start_, end_ - start_);
     std::array<char, 1 << 16> block{};
     bool valid = true;
     for (bool more = true; valid && more;) {

@@ -106,7 +106,7 @@ bool CopyExtendedAttributes(const std::string& from, int to)
         return false;
     names.resize(static_cast<std::size_t>(got));
     for (std::size_t at = 0; at < names.size();) {
-        const std::string name(names.c_str() + at);
+        const std::string name = names.substr(at, names.find('\0', at) - at);
         at += name.size() + 1;
         const ssize_t valueLength = getxattr(from.c_str(), name.c_str(), nullptr, 0);
         std::string value(static_cast<std::size_t>(std::max<ssize_t>(valueLength, 0)), '\0');

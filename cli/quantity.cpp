@@ -91,21 +91,18 @@ std::string_view PlainNumberText(std::string_view text, std::string& scratch)
 {
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return text;
+    struct Replacement {
+        std::string_view from;  // cppcheck-suppress unusedStructMember
+        char to;                // cppcheck-suppress unusedStructMember
+    };
+    constexpr std::array<Replacement, 3> kReplacements{{{"\u2212", '-'}, {"\u00A0", ' '}, {"\u202F", ' '}}};
     scratch.clear();
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size();) {
         const std::string_view rest = text.substr(i);
-        if (rest.substr(0, 3) == "\u2212") {
-            scratch += '-';
-            i += 2;
-        } else if (rest.substr(0, 2) == "\u00A0") {
-            scratch += ' ';
-            i += 1;
-        } else if (rest.substr(0, 3) == "\u202F") {
-            scratch += ' ';
-            i += 2;
-        } else {
-            scratch += text[i];
-        }
+        const auto* replacement = std::find_if(kReplacements.begin(), kReplacements.end(),
+            [rest](const Replacement& r) { return rest.starts_with(r.from); });
+        scratch += replacement != kReplacements.end() ? replacement->to : text[i];
+        i += replacement != kReplacements.end() ? replacement->from.size() : 1;
     }
     return scratch;
 }
@@ -182,8 +179,8 @@ std::vector<std::pair<std::string, bool>> HeaderWords(std::string_view name)
 std::optional<HeaderPressureUnit> PressureUnitInHeader(std::string_view name)
 {
     struct Spelling {
-        std::string_view word;
-        HeaderPressureUnit unit;
+        std::string_view word;    // cppcheck-suppress unusedStructMember
+        HeaderPressureUnit unit;  // cppcheck-suppress unusedStructMember
     };
     constexpr std::array<Spelling, 12> kSpellings{{{"bar", {PressureUnit::Bar, false}},
         {"barg", {PressureUnit::Bar, false}}, {"bara", {PressureUnit::Bar, true}}, {"psi", {PressureUnit::Psi, false}},
