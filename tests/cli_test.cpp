@@ -163,9 +163,9 @@ TEST(Cli, BadInputs)
             "in.csv:1: --sensor-unit contradicts the unit that column \"Taupunkt [\u00B0F]\" names"},
         // What the data holds reaches the terminal escaped.
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "dp\n\x1b[2J\n", 1,
-            "in.csv:2: column \"dp\": '\\x1b[2J' is not a number"},
+            R"(in.csv:2: column "dp": '\x1b[2J' is not a number)"},
         {{"--csv", "in.csv", "-o", "out.csv", "--pressure", "7", "--sensor-column", "dp"}, "t\a\x7f,x\n1,2\n", 2,
-            "the header has \"t\\x07\\x7f\", \"x\""},
+            R"(the header has "t\x07\x7f", "x")"},
         {{"--pressure", "7", "--sensor", "-1e309"}, "", 2, "'-1e309' is out of range"},
     };
     for (const Case& c : cases) {

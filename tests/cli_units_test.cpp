@@ -299,9 +299,9 @@ TEST(Records, DelimiterOfAHeader)
         {"a,b,c", ','},
         {"Zeit;Druck;Taupunkt", ';'},
         {"t\tdp\tp", '\t'},
-        {"\"a;b;c\",d", ','},            // delimiters inside quotes do not count
-        {"\"x \"\"a;b\"\"\";c;d", ';'},  // nor inside a doubled quote
-        {"a\"b;c;d\",e", ';'},           // a quote inside a field opens nothing
+        {"\"a;b;c\",d", ','},         // delimiters inside quotes do not count
+        {R"("x ""a;b""";c;d)", ';'},  // nor inside a doubled quote
+        {"a\"b;c;d\",e", ';'},        // a quote inside a field opens nothing
         {"name", ','},
         {"", ','},
     };
@@ -323,7 +323,7 @@ TEST(Records, FieldsFoundInBlocksOfAnySize)
     };
     const Expected expected[] = {
         {{"a", "\"b,c\"", " \"e\" "}, {"a", "b,c", "e"}, "\r\n", 1, false},
-        {{"\"x\"\"y\"", "", "z"}, {"x\"y", "", "z"}, "\n", 2, false},
+        {{R"("x""y")", "", "z"}, {"x\"y", "", "z"}, "\n", 2, false},
         {{}, {}, "\n", 3, false},
         {{"\"two\nlines\";2"}, {"\"two\nlines\";2"}, "\r", 4, false},
         {{"\"open"}, {"\"open"}, "", 6, true},
