@@ -86,20 +86,6 @@ void RestoreConsoleCodePage()
     SetConsoleOutputCP(g_consoleCodePage);
 }
 
-// Console device names, which are never files to replace.
-bool IsDeviceName(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of("/\\");
-    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (const std::size_t dot = name.find('.'); dot != std::string::npos)
-        name.resize(dot);
-    std::transform(name.begin(), name.end(), name.begin(),
-        [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c); });
-    constexpr std::array<std::string_view, 10> kDevices{
-        "CON", "NUL", "PRN", "AUX", "CONOUT$", "COM1", "COM2", "COM3", "LPT1", "LPT2"};
-    return std::find(kDevices.begin(), kDevices.end(), name) != kDevices.end() || path.rfind("\\\\.\\", 0) == 0;
-}
-
 }  // namespace
 
 ClosedStreams PrepareStandardStreams()
@@ -223,12 +209,18 @@ std::string LastErrorText()
 
 OutputTarget ResolveOutput(const std::string& path)
 {
-    if (IsDeviceName(path))
-        return {OutputTarget::Kind::Direct, path, -1};
     const std::wstring wide = Wide(path);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return {OutputTarget::Kind::Direct, path, -1};
+    // A device (NUL, CON, a serial port, by whatever name Windows gives it)
+    // or a folder is what the path opens as, not how it is spelt.
+    const HANDLE existing = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (existing != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION information{};
+        const bool regularFile = Identity(existing, information);
+        CloseHandle(existing);
+        if (!regularFile)
+            return {OutputTarget::Kind::Direct, path, -1};
+    }
     const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     std::wstring full(length, L'\0');
     full.resize(GetFullPathNameW(wide.c_str(), length, full.data(), nullptr));
