@@ -327,6 +327,8 @@ private:
         separators_ = {true, delimiter_ != ',' || settings_.decimalComma};
         // Until a row shows its decimal separator: a comma in a ';' table.
         separator_ = settings_.decimalComma || delimiter_ == ';' ? ',' : '.';
+        result_.delimiter = delimiter_;
+        result_.linesBeforeTable = lineNumber - 1;
         return true;
     }
 

@@ -25,6 +25,10 @@ struct LogResult {
     LogOutcome outcome = LogOutcome::Done;
     long long rows = 0;     // table rows, header excluded
     long long skipped = 0;  // bad rows written without a result
+    // The table as it was read: its delimiter, and the lines copied before
+    // it (--skip-lines, a sep= line, notes, blank lines).
+    char delimiter = ',';
+    long linesBeforeTable = 0;
 };
 
 // Where messages (without "dewpoint: ") and progress go.
