@@ -403,9 +403,30 @@ private:
         sensor_ = find(settings_.sensorColumn, "--sensor-column");
         pressure_ = find(settings_.pressureColumn, "--pressure-column");
         position_ = find(settings_.positionColumn, "--sensor-at-column");
+        time_ = TimeColumn(names);
         if (result_.outcome != LogOutcome::UsageError && header)
             TakeUnitsFrom(names, header->firstLine);
         return result_.outcome != LogOutcome::UsageError;
+    }
+
+    // The first column whose name says it holds the time or the date.
+    static std::optional<Column> TimeColumn(const std::vector<std::string>& names)
+    {
+        constexpr std::array<std::string_view, 13> kWords{"time", "zeit", "uhrzeit", "zeitstempel", "date", "datum",
+            "timestamp", "datetime", "heure", "hora", "ora", "fecha", "data"};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            std::string word;
+            for (const char c : Lowercase(names[i]) + ' ') {
+                if (c >= 'a' && c <= 'z') {
+                    word += c;
+                    continue;
+                }
+                if (std::find(kWords.begin(), kWords.end(), word) != kWords.end())
+                    return Column{i, names[i]};
+                word.clear();
+            }
+        }
+        return std::nullopt;
     }
 
     // The units the header (or a units row below it) names for the columns
@@ -515,6 +536,8 @@ private:
     void BadRow(const Record& record, const std::string& why)
     {
         Report(record.firstLine, why);
+        if (reporting_.bad)
+            reporting_.bad(record.firstLine);
         if (!settings_.skipBad) {
             result_.outcome = LogOutcome::BadData;
             return;
@@ -611,6 +634,10 @@ private:
             separatorFixed_ = true;
         }
         const CalcState state = Convert(pressure, sensor, atmosphere);
+        if (reporting_.converted) {
+            reporting_.converted(state.DewpointOut, record.firstLine,
+                time_ && time_->index < record.fields.size() ? Value(record.field(time_->index)) : "");
+        }
         out_.Write(record.text);
         WritePadding(record);
         out_.Write(delimiter_);
@@ -641,6 +668,7 @@ private:
     std::optional<Column> sensor_;
     std::optional<Column> pressure_;
     std::optional<Column> position_;
+    std::optional<Column> time_;
     std::string scratch_;
     std::string decoded_;
 };

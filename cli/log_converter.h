@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dewpoint::cli {
 
@@ -36,6 +37,10 @@ struct LogReporting {
     std::function<void(const std::string&)> message;
     // Called now and then with the rows and bytes done; may be empty.
     std::function<void(long long rows, long long bytes)> progress;
+    // Called for every converted row, with its line and the value of the
+    // log's time column (empty without one), and for every bad row; may be empty.
+    std::function<void(double dewpointC, long line, std::string_view time)> converted;
+    std::function<void(long line)> bad;
 };
 
 // How the input arrives.

@@ -1,6 +1,7 @@
 // dewpoint: the calculator's conversion on the command line, for one reading
 // or for every row of a logged table.
 #include "log_converter.h"
+#include "log_summary.h"
 #include "options.h"
 #include "output_file.h"
 #include "platform.h"
@@ -122,9 +123,11 @@ int ConvertTable(Settings settings)
         Complain("standard output is closed; name an output file with -o");
         return kDataError;
     }
+    // With a summary and no -o, the converted log itself is not wanted.
     OutputFile output;
     std::string error;
-    if (!output.Open(settings.output, error)) {
+    const bool summaryOnly = settings.summary != Settings::Summary::None && settings.output == "-";
+    if (!output.Open(summaryOnly ? platform::kNullDevice : settings.output, error)) {
         Complain(error);
         return kDataError;
     }
@@ -145,6 +148,12 @@ int ConvertTable(Settings settings)
     };
     if (showProgress)
         reporting.progress = [&progress](long long rows, long long bytes) { progress.Show(rows, bytes); };
+    LogSummary summary(settings.summaryClass);
+    if (settings.summary != Settings::Summary::None) {
+        reporting.converted
+            = [&summary](double dewpointC, long line, std::string_view time) { summary.AddRow(dewpointC, line, time); };
+        reporting.bad = [&summary](long) { summary.AddBadRow(); };
+    }
 
     InputNature nature;
     nature.wholeFile = size.has_value();
@@ -162,6 +171,9 @@ int ConvertTable(Settings settings)
             Complain(error);
             return kDataError;
         }
+        if (settings.summary != Settings::Summary::None
+            && !Print(settings.summary == Settings::Summary::Json ? summary.Json() : summary.Text()))
+            return kDataError;
         if (result.outcome == LogOutcome::Done)
             return kDone;
         Complain(std::to_string(result.skipped) + " of " + std::to_string(result.rows) + " rows skipped");

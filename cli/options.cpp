@@ -33,11 +33,13 @@ enum Name : int {
     EncodingOption,
     OutputColumnOption,
     SkipBadOption,
+    SummaryOption,
+    SummaryClassOption,
     QuietOption,
     VersionOption,
 };
 
-constexpr std::array<option, 24> kOptions{{
+constexpr std::array<option, 26> kOptions{{
     {"pressure", required_argument, nullptr, PressureOption},
     {"sensor", required_argument, nullptr, SensorOption},
     {"sensor-at", required_argument, nullptr, SensorAtOption},
@@ -58,6 +60,8 @@ constexpr std::array<option, 24> kOptions{{
     {"encoding", required_argument, nullptr, EncodingOption},
     {"output-column", required_argument, nullptr, OutputColumnOption},
     {"skip-bad", no_argument, nullptr, SkipBadOption},
+    {"summary", optional_argument, nullptr, SummaryOption},
+    {"summary-class", required_argument, nullptr, SummaryClassOption},
     {"quiet", no_argument, nullptr, QuietOption},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, VersionOption},
@@ -177,6 +181,19 @@ bool Apply(int name, const std::string& value, Settings& s, std::string& error)
         return true;
     case SkipBadOption:
         s.skipBad = true;
+        return true;
+    case SummaryOption:
+        if (value.empty() || value == "text")
+            s.summary = Settings::Summary::Text;
+        else if (value == "json")
+            s.summary = Settings::Summary::Json;
+        else
+            return refuse("text, json");
+        return true;
+    case SummaryClassOption:
+        if (value.size() != 1 || value[0] < '1' || value[0] > '6')
+            return refuse("1, 2, 3, 4, 5, 6");
+        s.summaryClass = value[0] - '0';
         return true;
     case QuietOption:
         s.quiet = true;
@@ -353,6 +370,13 @@ where it holds the delimiter.
                         header is written in the same encoding
   --output-column NAME  the header of the new column (default: "Pressure
                         dewpoint (°C)", or (°F) with --fahrenheit)
+  --summary[=json]      print a summary of the converted log: rows, bad rows,
+                        minimum, mean, maximum, 5th, 50th and 95th percentile,
+                        the worst row, the share of each ISO 8573-1 class and
+                        the longest stretch above a class limit; as aligned
+                        text, or JSON. The converted log goes to -o OUT only
+  --summary-class N     the class (1 to 6, default 4) whose limit the longest
+                        stretch above is measured against
   --skip-bad            write a bad row with an empty result, report it, and
                         go on
   --quiet               no progress display on the terminal

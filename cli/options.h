@@ -38,6 +38,8 @@ struct Settings {
     std::string outputColumn;          // empty: a name with the result's unit
     bool skipBad = false;
     bool quiet = false;
+    enum class Summary { None, Text, Json } summary = Summary::None;
+    int summaryClass = 4;  // the class whose limit the longest stretch above is measured against
 };
 
 // Reads the arguments (without the program name). False with `error` set,

@@ -30,6 +30,9 @@ std::optional<long long> RegularFileSize(std::FILE* stream);
 
 std::FILE* OpenInput(const std::string& path);
 
+// The system's device that takes every byte and keeps none.
+extern const char* const kNullDevice;
+
 // Up to `size` bytes of `stream`, as many as have arrived, without waiting
 // for more: their number, 0 at the end, -1 where reading failed.
 long long ReadSome(std::FILE* stream, char* buffer, std::size_t size);

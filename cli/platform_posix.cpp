@@ -152,6 +152,8 @@ std::optional<long long> RegularFileSize(std::FILE* stream)
     return static_cast<long long>(status.st_size);
 }
 
+const char* const kNullDevice = "/dev/null";
+
 std::FILE* OpenInput(const std::string& path)
 {
     return std::fopen(path.c_str(), "rb");

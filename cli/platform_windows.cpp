@@ -138,6 +138,8 @@ std::optional<long long> RegularFileSize(std::FILE* stream)
     return static_cast<long long>(status.st_size);
 }
 
+const char* const kNullDevice = "NUL";
+
 std::FILE* OpenInput(const std::string& path)
 {
     std::FILE* stream = _wfopen(Wide(path).c_str(), L"rb");

@@ -4,14 +4,20 @@
 #include "run_program.h"
 #include "support/engine.h"
 
+#include "engine/display.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <numeric>
+#include <random>
 #include <sstream>
 
 namespace dewpoint {
@@ -481,6 +487,92 @@ TEST(Cli, EncodingOfTheWholeLogAndLiveStreams)
     EXPECT_EQ(live.out,
         "while the log is written: dp,Pressure dewpoint (°C)|-40,-20.2|\n"
         "at its end: dp,Pressure dewpoint (°C)|-40,-20.2|0,32.1|\n");
+}
+
+// The summary of a log whose answers are known: with the sensor in the line
+// the read-out repeats the sensor's value.
+TEST(Cli, SummaryOfAKnownLog)
+{
+    const ScratchFolder folder;
+    WriteFile(folder.path() / "day.csv",
+        "Zeit;Taupunkt\n08:00;-80\n08:01;-50\n08:02;-30\n08:03;0\n08:04;5\n08:05;8\n08:06;15\n08:07;15\n"
+        "08:08;x\n08:09;-45\n08:10;12\n");
+    const Arguments log{
+        "--csv", "day.csv", "--sensor-column", "Taupunkt", "--pressure", "7", "--sensor-at", "system", "--skip-bad"};
+    Arguments json = log;
+    json.insert(json.end(), {"--summary=json", "-o", "day-pdp.csv"});
+    const ProgramRun run = Dewpoint(json, "", folder);
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out,
+        "{\"rows\": 10, \"bad_rows\": 1, \"min_c\": -80.0, \"mean_c\": -15.0, \"max_c\": 15.0, \"p5_c\": -80.0, "
+        "\"p50_c\": 0.0, \"p95_c\": 15.0, \"worst\": {\"line\": 8, \"time\": \"08:06\"}, \"class_percent\": {\"0\": "
+        "30.0, \"1\": 10.0, \"2\": 20.0, \"3\": 10.0, \"4\": 10.0, \"5\": 10.0, \"6\": 10.0}, \"longest_above\": "
+        "{\"class\": 4, \"limit_c\": 3, \"rows\": 4, \"from\": {\"line\": 6, \"time\": \"08:04\"}, \"to\": {\"line\": "
+        "9, "
+        "\"time\": \"08:07\"}}}\n");
+    EXPECT_NE(ReadFile(folder.path() / "day-pdp.csv").find("08:10;12;12,0\n"), std::string::npos);
+
+    // As text, and against another class: the 5 and 8 of class 5 and 6 are above class 2's -40 too.
+    Arguments text = log;
+    text.insert(text.end(), {"--summary", "--summary-class", "2"});
+    const ProgramRun shown = Dewpoint(text, "", folder);
+    EXPECT_NE(shown.out.find("\nMaximum                             15.0 °C, line 8 (08:06)\n"), std::string::npos)
+        << shown.out;
+    EXPECT_NE(shown.out.find("\nLongest above class 2 limit         6 rows, line 4 (08:02) to line 9 (08:07)\n"),
+        std::string::npos)
+        << shown.out;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);  // no -o, no log written
+}
+
+// Over random states the summary agrees with figures worked out here from
+// the converted column itself.
+TEST(Cli, SummaryAgreesWithTheConvertedColumn)
+{
+    std::mt19937 random(2026);
+    std::string table = "p,dp,where\n";
+    for (int i = 0; i < 3000; ++i)
+        table += std::to_string(random() % 401 / 10.0) + ","
+            + std::to_string(static_cast<int>(random() % 1201) / 10.0 - 100)
+            + (random() % 2 ? ",atmosphere\n" : ",system\n");
+    const ScratchFolder folder;
+    WriteFile(folder.path() / "log.csv", table);
+    const ProgramRun run
+        = Dewpoint({"--csv", "log.csv", "--pressure-column", "p", "--sensor-column", "dp", "--sensor-at-column",
+                       "where", "--summary=json", "--summary-class", "3", "-o", "out.csv"},
+            "", folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<double> values;
+    std::istringstream lines(ReadFile(folder.path() / "out.csv"));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line))
+        values.push_back(std::stod(line.substr(line.rfind(',') + 1)));
+    ASSERT_EQ(values.size(), 3000U);
+    const auto figure = [&run](const std::string& key) {
+        const std::size_t at = run.out.find("\"" + key + "\": ");
+        return at == std::string::npos ? NAN : std::stod(run.out.substr(at + key.size() + 4));
+    };
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const auto rank = [&sorted](double percent) {
+        return sorted.at(static_cast<std::size_t>(std::ceil(percent / 100 * sorted.size())) - 1);
+    };
+    EXPECT_EQ(figure("min_c"), sorted.front());
+    EXPECT_EQ(figure("max_c"), sorted.back());
+    EXPECT_NEAR(figure("mean_c"), std::accumulate(values.begin(), values.end(), 0.0) / 3000, 0.051);
+    EXPECT_EQ(figure("p5_c"), rank(5));
+    EXPECT_EQ(figure("p50_c"), rank(50));
+    EXPECT_EQ(figure("p95_c"), rank(95));
+    long longest = 0;
+    long current = 0;
+    for (const double value : values) {
+        current = value > -20 ? current + 1 : 0;
+        longest = std::max(longest, current);
+    }
+    EXPECT_NE(run.out.find("\"limit_c\": -20, \"rows\": " + std::to_string(longest) + ","), std::string::npos)
+        << run.out;
+    const double aboveTen = std::count_if(values.begin(), values.end(), [](double v) { return v > 10; }) / 30.0;
+    EXPECT_NE(run.out.find("\"0\": " + dewpoint::FormatOneDecimal(aboveTen) + ","), std::string::npos) << run.out;
 }
 
 // On a terminal a long run shows its progress, and the percentage moves.

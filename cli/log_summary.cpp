@@ -1,0 +1,160 @@
+#include "log_summary.h"
+
+#include "text.h"
+
+#include "engine/display.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace dewpoint::cli {
+
+namespace {
+
+std::string Tenths(long tenths)
+{
+    return FormatOneDecimal(static_cast<double>(tenths) / 10.0);
+}
+
+std::string Percent(long long part, long long whole)
+{
+    return whole == 0 ? "0.0" : FormatOneDecimal(100.0 * static_cast<double>(part) / static_cast<double>(whole));
+}
+
+// `text` as a JSON string.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::array<char, 8> escape{};
+            std::snprintf(escape.data(), escape.size(), "\\u%04x", static_cast<unsigned>(c));
+            quoted += escape.data();
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string LimitText(int humidityClass)
+{
+    const int limit = HumidityClassLimitC(humidityClass);
+    std::string text = limit > 0 ? "+" : "";
+    return text.append(std::to_string(limit));
+}
+
+}  // namespace
+
+LogSummary::LogSummary(int stretchClass)
+    : stretchClass_(stretchClass)
+    , countsByTenths_(static_cast<std::size_t>(kHighestTenths - kLowestTenths + 1), 0)
+{
+}
+
+void LogSummary::AddRow(double dewpointC, long line, std::string_view time)
+{
+    // Every figure goes by the read-out as it is shown, as the window's class does.
+    const double shown = RoundedToOneDecimal(dewpointC);
+    const long tenths = std::clamp(std::lround(shown * 10.0), kLowestTenths, kHighestTenths);
+    ++countsByTenths_.at(static_cast<std::size_t>(tenths - kLowestTenths));
+    ++countsByClass_.at(static_cast<std::size_t>(HumidityClassIso8573(shown)));
+    sum_ += dewpointC;
+    if (rows_ == 0 || dewpointC < lowest_)
+        lowest_ = dewpointC;
+    if (rows_ == 0 || dewpointC > highest_) {
+        highest_ = dewpointC;
+        worst_ = {line, std::string(time)};
+    }
+    ++rows_;
+
+    // A bad row between two rows above the limit neither breaks nor lengthens the stretch.
+    if (shown > HumidityClassLimitC(stretchClass_)) {
+        if (stretch_++ == 0)
+            stretchStart_ = {line, std::string(time)};
+        if (stretch_ > longest_) {
+            longest_ = stretch_;
+            longestStart_ = stretchStart_;
+            longestEnd_ = {line, std::string(time)};
+        }
+    } else {
+        stretch_ = 0;
+    }
+}
+
+long LogSummary::Percentile(int percent) const
+{
+    // The smallest value with at least `percent` % of the rows at or below it.
+    const long long rank = std::max(1LL, (rows_ * percent + 99) / 100);
+    long long seen = 0;
+    for (std::size_t i = 0; i < countsByTenths_.size(); ++i) {
+        seen += countsByTenths_[i];
+        if (seen >= rank)
+            return static_cast<long>(i) + kLowestTenths;
+    }
+    return kHighestTenths;
+}
+
+std::string LogSummary::Text() const
+{
+    const auto where = [](const Place& place) {
+        return "line " + std::to_string(place.line) + (place.time.empty() ? "" : " (" + Escaped(place.time) + ")");
+    };
+    std::string text;
+    const auto line = [&text](std::string_view label, const std::string& value) {
+        // Aligned by characters: UTF-8 continuation bytes take no column.
+        const auto columns = static_cast<std::size_t>(std::count_if(
+            label.begin(), label.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        text.append(label).append(columns < 36 ? 36 - columns : 1, ' ').append(value) += '\n';
+    };
+    line("Rows converted", std::to_string(rows_));
+    line("Bad rows", std::to_string(badRows_));
+    if (rows_ == 0)
+        return text;
+    const auto celsius = [](const std::string& value) { return value + " \u00B0C"; };
+    line("Minimum", celsius(FormatOneDecimal(lowest_)));
+    line("Mean", celsius(FormatOneDecimal(sum_ / static_cast<double>(rows_))));
+    line("Maximum", celsius(FormatOneDecimal(highest_)) + ", " + where(worst_));
+    line("5th, 50th, 95th percentile",
+        celsius(Tenths(Percentile(5))) + ", " + celsius(Tenths(Percentile(50))) + ", "
+            + celsius(Tenths(Percentile(95))));
+    for (int humidityClass = 1; humidityClass <= 6; ++humidityClass)
+        line("ISO 8573-1:2010 class " + std::to_string(humidityClass) + " (\u2264 " + LimitText(humidityClass)
+                + " \u00B0C)",
+            Percent(countsByClass_.at(static_cast<std::size_t>(humidityClass)), rows_) + " % of rows");
+    line("Above +10 \u00B0C", Percent(countsByClass_[0], rows_) + " % of rows");
+    line("Longest above class " + std::to_string(stretchClass_) + " limit",
+        longest_ == 0 ? std::string("none")
+                      : std::to_string(longest_) + " rows, " + where(longestStart_) + " to " + where(longestEnd_));
+    return text;
+}
+
+std::string LogSummary::Json() const
+{
+    const auto place = [](const Place& p) {
+        return "{\"line\": " + std::to_string(p.line) + ", \"time\": " + (p.time.empty() ? "null" : Quoted(p.time))
+            + "}";
+    };
+    std::string json = "{\"rows\": " + std::to_string(rows_) + ", \"bad_rows\": " + std::to_string(badRows_);
+    if (rows_ > 0) {
+        json += ", \"min_c\": " + FormatOneDecimal(lowest_) + ", \"mean_c\": "
+            + FormatOneDecimal(sum_ / static_cast<double>(rows_)) + ", \"max_c\": " + FormatOneDecimal(highest_)
+            + ", \"p5_c\": " + Tenths(Percentile(5)) + ", \"p50_c\": " + Tenths(Percentile(50))
+            + ", \"p95_c\": " + Tenths(Percentile(95)) + ", \"worst\": " + place(worst_) + ", \"class_percent\": {";
+        for (int humidityClass = 0; humidityClass <= 6; ++humidityClass)
+            json += (humidityClass == 0 ? "\"0\": " : ", \"" + std::to_string(humidityClass) + "\": ")
+                + Percent(countsByClass_.at(static_cast<std::size_t>(humidityClass)), rows_);
+        json += "}, \"longest_above\": {\"class\": " + std::to_string(stretchClass_) + ", \"limit_c\": "
+            + std::to_string(HumidityClassLimitC(stretchClass_)) + ", \"rows\": " + std::to_string(longest_);
+        if (longest_ > 0)
+            json += ", \"from\": " + place(longestStart_) + ", \"to\": " + place(longestEnd_);
+        json += "}";
+    }
+    return json + "}\n";
+}
+
+}  // namespace dewpoint::cli
