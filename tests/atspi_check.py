@@ -28,7 +28,7 @@ def pump(seconds, until=lambda: False):
         time.sleep(0.02)
 
 
-def find_application(name, timeout=20):
+def find_application(name, timeout=60):
     deadline = time.time() + timeout
     while time.time() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
