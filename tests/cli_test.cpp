@@ -294,8 +294,8 @@ TEST(Cli, LogDialectsKeepEveryByte)
             "Druck bar(g),p kPa abs,dp degF,Pressure dewpoint (°C)\n"
             "9,801.325,-40,-20.2\n"},
         {"a units row under the header", {"--pressure-column", "Druck", "--sensor-column", "Taupunkt"},
-            "Zeit;Druck;Taupunkt\r\n;(bar);\u00B0F\r\n1;7;-40\r\n",
-            "Zeit;Druck;Taupunkt;Pressure dewpoint (\u00B0C)\r\n;(bar);\u00B0F;\u00B0C\r\n1;7;-40;-20,2\r\n"},
+            "Zeit;Druck;Taupunkt;Notiz\r\n;(bar);\u00B0F\r\n1;7;-40;a\r\n",
+            "Zeit;Druck;Taupunkt;Notiz;Pressure dewpoint (\u00B0C)\r\n;(bar);\u00B0F;;\u00B0C\r\n1;7;-40;a;-20,2\r\n"},
         {"Excel's Unicode Text: UTF-16LE with its mark, tabs, a character beyond the BMP and a lone surrogate",
             {"--sensor-column", "Taupunkt [°C]", "--pressure", "7"},
             "\xFF\xFE" + Utf16Le("Zeit\tNote\tTaupunkt [°C]\r\n1\t\U0001F600\t-40,0\r\n2\t")
@@ -347,6 +347,8 @@ TEST(Cli, HostileDescriptorsAndSignals)
         printf keep > out.csv
         "$1" --csv --sensor-column 1 --pressure 7 -o out.csv <&-; echo "closed input: $? $(cat out.csv)"
         "$1" --csv bad.csv --sensor-column dp --pressure 7 -o out.csv 2>&-; echo "closed error: $? $(cat out.csv)"
+        "$1" --csv bad.csv --skip-bad --sensor-column dp --pressure 7 -o out.csv <&- 2>&-
+        echo "closed input and error, a message: $? $(tr '\n' '|' < out.csv)"
         printf 'old\n' > all.csv
         "$1" --csv in.csv --sensor-column dp --pressure 7 -o /dev/stdout >> all.csv
         echo "appended: $? $(tr '\n' '|' < all.csv)"
@@ -364,6 +366,7 @@ TEST(Cli, HostileDescriptorsAndSignals)
     EXPECT_EQ(run.out,
         "closed input: 1 keep\n"
         "closed error: 1 keep\n"
+        "closed input and error, a message: 3 dp,Pressure dewpoint (°C)|x,|\n"
         "appended: 0 old|dp,Pressure dewpoint (°C)|-40,-20.2|\n"
         "endless, closed output: 1\n"
         "help on a full disk: 1\n"
@@ -557,6 +560,14 @@ TEST(Cli, SummaryAgreesWithTheConvertedColumn)
     const auto rank = [&sorted](double percent) {
         return sorted.at(static_cast<std::size_t>(std::ceil(percent / 100 * sorted.size())) - 1);
     };
+    const ProgramRun text = Dewpoint({"--csv", "log.csv", "--pressure-column", "p", "--sensor-column", "dp",
+                                         "--sensor-at-column", "where", "--summary"},
+        "", folder);
+    const auto shown = [](double value) { return dewpoint::FormatOneDecimal(value) + " °C"; };
+    EXPECT_NE(text.out.find("5th, 50th, 95th percentile          " + shown(rank(5)) + ", " + shown(rank(50)) + ", "
+                  + shown(rank(95)) + "\n"),
+        std::string::npos)
+        << text.out;
     EXPECT_EQ(figure("min_c"), sorted.front());
     EXPECT_EQ(figure("max_c"), sorted.back());
     EXPECT_NEAR(figure("mean_c"), std::accumulate(values.begin(), values.end(), 0.0) / 3000, 0.051);

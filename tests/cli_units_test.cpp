@@ -121,6 +121,13 @@ TEST(Readings, MessagesShowDataEscaped)
     EXPECT_EQ(ValueErrorMessage(ValueError::NotANumber, "7,5", kPressureAccepted, false),
         "'7,5' is not a number (accepted: 0 to 40 bar gauge); for a decimal comma give --decimal-comma, or use a ; or "
         "tab table");
+    // The hint goes only with a comma between digits.
+    for (const char* noHint : {"7,x", "x,5", ",5", "7,", "7;5"})
+        EXPECT_EQ(ValueErrorMessage(ValueError::NotANumber, noHint, kPressureAccepted, false).find("--decimal-comma"),
+            std::string::npos)
+            << noHint;
+    EXPECT_EQ(ValueErrorMessage(ValueError::NotANumber, "7,5", kPressureAccepted, true).find("--decimal-comma"),
+        std::string::npos);
     EXPECT_EQ(ValueErrorMessage(ValueError::UnknownUnit, "7x", kPressureAccepted, false),
         "'7x' has an unknown unit (accepted: bar, psi, kPa, MPa)");
     EXPECT_EQ(ValueErrorMessage(ValueError::OutOfRange, "21", kSensorAccepted, true),
