@@ -162,6 +162,27 @@ test("the tooltips: absolute pressure, °F, the ISO 8573-1 class", async () => {
     await page.close();
 });
 
+test("a fault in the engine is shown, and the last good read-out kept", async () => {
+    const { page } = await open();
+    // A scroll position no bar can reach, which the engine refuses with an integer overflow.
+    await page.$eval("#HScroll2", (bar) => {
+        bar.min = "-32768";
+        bar.value = "-31769";
+        bar.dispatchEvent(new Event("input"));
+    });
+    const shown = await page.evaluate(() => ({
+        hidden: document.getElementById("fault").hidden,
+        visible: document.getElementById("fault").getBoundingClientRect().height > 0,
+        text: document.getElementById("fault").textContent,
+        readOut: document.getElementById("Text2").textContent,
+    }));
+    assert.equal(shown.hidden, false);
+    assert.ok(shown.visible);
+    assert.match(shown.text, /^Run-time error: .*overflow/);
+    assert.equal(shown.readOut, "32.1 °C");
+    await page.close();
+});
+
 test("the first of the user's languages that the page speaks, English included", async () => {
     const cases = [
         [["en-GB", "de"], "System Pressure"],
