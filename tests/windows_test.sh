@@ -89,6 +89,16 @@ cmp "$out_name" expected.csv || fail "the table with a non-ASCII name"
 printf 'stale\r\n' >"$out_name"
 "$wine" "$exe" --csv "$in_name" -o "$out_name" --pressure 7 --sensor-column 2 || fail "replacing an existing OUT"
 cmp "$out_name" expected.csv || fail "the replaced OUT"
+# A replacement that Windows refuses (here a file the system keeps from
+# change) is an error, with OUT as it was and no temporary file left.
+printf 'stale\r\n' >locked.csv
+if chattr +i locked.csv 2>/dev/null; then
+    "$wine" "$exe" --csv "$in_name" -o locked.csv --pressure 7 --sensor-column 2 2>/dev/null \
+        && fail "a refused replacement reported as done"
+    [ "$(cat locked.csv)" = "$(printf 'stale\r')" ] || fail "a refused replacement changed OUT"
+    [ "$(ls -A | grep -c locked)" = 1 ] || fail "a temporary file left beside a refused OUT"
+    chattr -i locked.csv
+fi
 for device in NUL nul NUL.csv Nul.txt; do
     "$wine" "$exe" --csv "$in_name" -o "$device" --pressure 7 --sensor-column 2 || fail "-o $device"
 done
