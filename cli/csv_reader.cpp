@@ -177,10 +177,9 @@ std::string_view CsvReader::TakeByteOrderMark()
     return kUtf8ByteOrderMark;
 }
 
-std::string_view CsvReader::Head()
+std::string_view CsvReader::Head(std::size_t atLeast)
 {
-    if (end_ == start_)
-        Fill();
+    while (end_ - start_ < atLeast && Fill()) { }
     return {buffer_.data() + start_, end_ - start_};
 }
 

@@ -78,8 +78,9 @@ public:
     // line (empty where there is none). Call before reading anything else.
     std::string_view TakeByteOrderMark();
 
-    // The first bytes of the input not yet returned: for telling its encoding.
-    std::string_view Head();
+    // The first bytes of the input not yet returned, at least `atLeast` of
+    // them where the input has that many: for telling its encoding.
+    std::string_view Head(std::size_t atLeast = 1);
 
     // The next physical line as it stands, ending included.
     ReadStatus ReadLine(std::string_view& line);

@@ -168,7 +168,7 @@ public:
     {
         // Excel's "Unicode Text": UTF-16LE with its byte-order mark, read as
         // UTF-8 and written back as it came.
-        if (!settings_.encoding && reader_.Head().substr(0, 2) == "\xFF\xFE") {
+        if (!settings_.encoding && reader_.Head(2).substr(0, 2) == "\xFF\xFE") {
             reader_.DecodeUtf16Le();
             out_.EncodeUtf16Le();
         }

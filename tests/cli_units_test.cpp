@@ -3,6 +3,7 @@
 // arriving in blocks of any size.
 #include "cli/csv_reader.h"
 #include "cli/encoding.h"
+#include "cli/log_converter.h"
 #include "cli/options.h"
 #include "cli/quantity.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -294,6 +296,36 @@ TEST(Encodings, Utf16LeBothWaysInPieces)
     std::string utf8;
     AppendUtf16LeAsUtf8(std::string_view("A\0B", 3), rest, utf8, true);
     EXPECT_EQ(rest, "B");  // an odd byte at the end is no character
+}
+
+// Excel's Unicode Text is known by its mark however few bytes the first read brings.
+TEST(Encodings, Utf16LeKnownWhateverTheFirstRead)
+{
+    const std::string table("\xFF\xFEp\0,\0d\0\n\0"
+                            "7\0,\0-\0"
+                            "4\0"
+                            "0\0\n\0",
+        22);
+    for (const std::size_t block : {1, 2, 3, 64}) {
+        std::string copy = table;
+        std::FILE* in = fmemopen(copy.data(), copy.size(), "r");
+        char* written = nullptr;
+        std::size_t size = 0;
+        std::FILE* out = open_memstream(&written, &size);
+        Settings settings;
+        settings.sensorColumn = "2";
+        settings.format.unit = false;
+        const LogResult result = ConvertLog(in, out, settings, PressureReading{{7.0, '\0'}}, {}, block);
+        std::fclose(in);
+        std::fclose(out);
+        const std::string output(written, size);
+        std::free(written);
+        EXPECT_EQ(result.outcome, LogOutcome::Done) << block;
+        std::string rest;
+        std::string utf8;
+        AppendUtf16LeAsUtf8(output, rest, utf8, true);
+        EXPECT_EQ(utf8, "\uFEFFp,d,Pressure dewpoint (°C)\n7,-40,-20.2\n") << block;
+    }
 }
 
 TEST(Records, DelimiterOfAHeader)
