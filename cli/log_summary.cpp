@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace dewpoint::cli {
 
@@ -135,26 +136,34 @@ std::string LogSummary::Text() const
 
 std::string LogSummary::Json() const
 {
-    const auto place = [](const Place& p) {
-        return "{\"line\": " + std::to_string(p.line) + ", \"time\": " + (p.time.empty() ? "null" : Quoted(p.time))
-            + "}";
+    // One object: "name": value pairs, in the order the text gives them.
+    const auto object = [](const std::vector<std::pair<std::string, std::string>>& fields) {
+        std::string text = "{";
+        for (const auto& [name, value] : fields)
+            text.append(text.size() > 1 ? ", " : "").append(Quoted(name)).append(": ").append(value);
+        return text + "}";
     };
-    std::string json = "{\"rows\": " + std::to_string(rows_) + ", \"bad_rows\": " + std::to_string(badRows_);
+    const auto place = [&object](const Place& p) {
+        return object({{"line", std::to_string(p.line)}, {"time", p.time.empty() ? "null" : Quoted(p.time)}});
+    };
+    std::vector<std::pair<std::string, std::string>> fields{
+        {"rows", std::to_string(rows_)}, {"bad_rows", std::to_string(badRows_)}};
     if (rows_ > 0) {
-        json += ", \"min_c\": " + FormatOneDecimal(lowest_) + ", \"mean_c\": "
-            + FormatOneDecimal(sum_ / static_cast<double>(rows_)) + ", \"max_c\": " + FormatOneDecimal(highest_)
-            + ", \"p5_c\": " + Tenths(Percentile(5)) + ", \"p50_c\": " + Tenths(Percentile(50))
-            + ", \"p95_c\": " + Tenths(Percentile(95)) + ", \"worst\": " + place(worst_) + ", \"class_percent\": {";
+        std::vector<std::pair<std::string, std::string>> classes;
         for (int humidityClass = 0; humidityClass <= 6; ++humidityClass)
-            json += (humidityClass == 0 ? "\"0\": " : ", \"" + std::to_string(humidityClass) + "\": ")
-                + Percent(countsByClass_.at(static_cast<std::size_t>(humidityClass)), rows_);
-        json += "}, \"longest_above\": {\"class\": " + std::to_string(stretchClass_) + ", \"limit_c\": "
-            + std::to_string(HumidityClassLimitC(stretchClass_)) + ", \"rows\": " + std::to_string(longest_);
+            classes.emplace_back(std::to_string(humidityClass),
+                Percent(countsByClass_.at(static_cast<std::size_t>(humidityClass)), rows_));
+        std::vector<std::pair<std::string, std::string>> longest{{"class", std::to_string(stretchClass_)},
+            {"limit_c", std::to_string(HumidityClassLimitC(stretchClass_))}, {"rows", std::to_string(longest_)}};
         if (longest_ > 0)
-            json += ", \"from\": " + place(longestStart_) + ", \"to\": " + place(longestEnd_);
-        json += "}";
+            longest.insert(longest.end(), {{"from", place(longestStart_)}, {"to", place(longestEnd_)}});
+        fields.insert(fields.end(),
+            {{"min_c", FormatOneDecimal(lowest_)}, {"mean_c", FormatOneDecimal(sum_ / static_cast<double>(rows_))},
+                {"max_c", FormatOneDecimal(highest_)}, {"p5_c", Tenths(Percentile(5))},
+                {"p50_c", Tenths(Percentile(50))}, {"p95_c", Tenths(Percentile(95))}, {"worst", place(worst_)},
+                {"class_percent", object(classes)}, {"longest_above", object(longest)}});
     }
-    return json + "}\n";
+    return object(fields) + "\n";
 }
 
 }  // namespace dewpoint::cli

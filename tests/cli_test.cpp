@@ -543,8 +543,8 @@ TEST(Cli, SummaryAgreesWithTheConvertedColumn)
     std::mt19937 random(2026);
     std::string table = "p,dp,where\n";
     for (int i = 0; i < 3000; ++i)
-        table += std::to_string(random() % 401 / 10.0) + ","
-            + std::to_string(static_cast<int>(random() % 1201) / 10.0 - 100)
+        table += std::to_string(static_cast<double>(random() % 401) / 10.0) + ","
+            + std::to_string(static_cast<double>(random() % 1201) / 10.0 - 100)
             + (random() % 2 ? ",atmosphere\n" : ",system\n");
     const ScratchFolder folder;
     WriteFile(folder.path() / "log.csv", table);
@@ -567,7 +567,7 @@ TEST(Cli, SummaryAgreesWithTheConvertedColumn)
     std::vector<double> sorted = values;
     std::sort(sorted.begin(), sorted.end());
     const auto rank = [&sorted](double percent) {
-        return sorted.at(static_cast<std::size_t>(std::ceil(percent / 100 * sorted.size())) - 1);
+        return sorted.at(static_cast<std::size_t>(std::ceil(percent / 100 * static_cast<double>(sorted.size()))) - 1);
     };
     const ProgramRun text = Dewpoint({"--csv", "log.csv", "--pressure-column", "p", "--sensor-column", "dp",
                                          "--sensor-at-column", "where", "--summary"},
@@ -591,7 +591,8 @@ TEST(Cli, SummaryAgreesWithTheConvertedColumn)
     }
     EXPECT_NE(run.out.find("\"limit_c\": -20, \"rows\": " + std::to_string(longest) + ","), std::string::npos)
         << run.out;
-    const double aboveTen = std::count_if(values.begin(), values.end(), [](double v) { return v > 10; }) / 30.0;
+    const double aboveTen
+        = static_cast<double>(std::count_if(values.begin(), values.end(), [](double v) { return v > 10; })) / 30.0;
     EXPECT_NE(run.out.find("\"0\": " + dewpoint::FormatOneDecimal(aboveTen) + ","), std::string::npos) << run.out;
 }
 
