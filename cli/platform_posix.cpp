@@ -14,6 +14,7 @@
 #include <cstring>
 #include <random>
 #include <string_view>
+#include <vector>
 
 namespace dewpoint::cli::platform {
 
@@ -37,47 +38,45 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// Where a chain of symbolic links ends, whether or not that file exists.
-std::string FollowLinks(std::string path)
+// The path and every path its chain of symbolic links leads through, in
+// order: the last is where the chain ends, whether or not that file exists.
+std::vector<std::string> LinkChain(std::string path)
 {
+    std::vector<std::string> chain{path};
     for (int hops = 0; hops < 40; ++hops) {
-        std::array<char, PATH_MAX> target{};
-        const ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
-        if (length < 0)
-            return path;
-        const std::string next(target.data(), static_cast<std::size_t>(length));
-        path = next.front() == '/' ? next : FolderOf(path).append(next);
-    }
-    return path;
-}
-
-// The descriptor of this process that `path` reaches through its folder of
-// descriptors (/proc/PID/fd, also as /dev/fd, /dev/stdout, /proc/self/fd or
-// a link of the user's to one of them), whatever the spelling: each hop of
-// a chain of links is judged by its folder's canonical path.
-std::optional<int> DescriptorRoute(std::string path)
-{
-    const std::string processFolder = "/proc/" + std::to_string(getpid());
-    for (int hops = 0; hops < 40; ++hops) {
-        const std::string folder = FolderOf(path);
-        if (char* canonical = realpath(folder.empty() ? "." : folder.c_str(), nullptr)) {
-            const std::string_view resolved(canonical);
-            const bool descriptors = resolved == processFolder + "/fd"
-                || (resolved.substr(0, processFolder.size() + 6) == processFolder + "/task/" && resolved.size() > 3
-                    && resolved.substr(resolved.size() - 3) == "/fd");
-            std::free(canonical);
-            const std::string name = path.substr(folder.size());
-            int descriptor = 0;
-            const auto [end, status] = std::from_chars(name.data(), name.data() + name.size(), descriptor);
-            if (descriptors && status == std::errc() && end == name.data() + name.size())
-                return descriptor;
-        }
         std::array<char, PATH_MAX> target{};
         const ssize_t length = readlink(path.c_str(), target.data(), target.size() - 1);
         if (length <= 0)
-            return std::nullopt;
+            break;
         const std::string next(target.data(), static_cast<std::size_t>(length));
         path = next.front() == '/' ? next : FolderOf(path).append(next);
+        chain.push_back(path);
+    }
+    return chain;
+}
+
+// The descriptor of this process that a chain of links reaches through its
+// folder of descriptors (/proc/PID/fd, also as /dev/fd, /dev/stdout,
+// /proc/self/fd or a link of the user's to one of them), whatever the
+// spelling: each hop is judged by its folder's canonical path.
+std::optional<int> DescriptorRoute(const std::vector<std::string>& chain)
+{
+    const std::string processFolder = "/proc/" + std::to_string(getpid());
+    for (const std::string& hop : chain) {
+        const std::string folder = FolderOf(hop);
+        char* canonical = realpath(folder.empty() ? "." : folder.c_str(), nullptr);
+        if (!canonical)
+            continue;
+        const std::string_view resolved(canonical);
+        const bool descriptors = resolved == processFolder + "/fd"
+            || (resolved.substr(0, processFolder.size() + 6) == processFolder + "/task/" && resolved.size() > 3
+                && resolved.substr(resolved.size() - 3) == "/fd");
+        std::free(canonical);
+        const std::string_view name = std::string_view(hop).substr(folder.size());
+        int descriptor = 0;
+        const auto [end, status] = std::from_chars(name.data(), name.data() + name.size(), descriptor);
+        if (descriptors && status == std::errc() && end == name.data() + name.size())
+            return descriptor;
     }
     return std::nullopt;
 }
@@ -189,10 +188,11 @@ std::string LastErrorText()
 
 OutputTarget ResolveOutput(const std::string& path)
 {
-    if (const std::optional<int> descriptor = DescriptorRoute(path))
+    const std::vector<std::string> chain = LinkChain(path);
+    if (const std::optional<int> descriptor = DescriptorRoute(chain))
         return {OutputTarget::Kind::Descriptor, path, *descriptor};
     // Through links, the file they end in is the one replaced, or created.
-    std::string target = FollowLinks(path);
+    std::string target = chain.back();
     if (char* resolved = realpath(target.c_str(), nullptr)) {
         target = resolved;
         std::free(resolved);
