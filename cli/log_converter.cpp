@@ -226,6 +226,15 @@ private:
             "a line longer than " + std::to_string(CsvReader::kMaxRecord) + " bytes (1 MiB); is this a text table?");
     }
 
+    // The delimiter of a table whose header is `line`: the one --delimiter
+    // gives, else a "sep=" line's, else the one the header holds most.
+    char DelimiterOf(std::string_view line, char namedDelimiter) const
+    {
+        if (settings_.delimiter != '\0')
+            return settings_.delimiter;
+        return namedDelimiter != '\0' ? namedDelimiter : DetectDelimiter(line);
+    }
+
     // The names in a line that may be the header, split at `delimiter`.
     std::vector<std::string> NamesIn(std::string_view line, char delimiter)
     {
@@ -260,10 +269,7 @@ private:
         for (long lines = 0; lines < kLinesSearched && offset < kBytesSearched; ++lines) {
             if (reader_.PeekLineAt(offset, line) != ReadStatus::Ok)
                 break;
-            const char delimiter = settings_.delimiter != '\0' ? settings_.delimiter
-                : namedDelimiter != '\0'                       ? namedDelimiter
-                                                               : DetectDelimiter(line);
-            if (!line.empty() && FindColumn(wanted, NamesIn(line, delimiter)).column)
+            if (!line.empty() && FindColumn(wanted, NamesIn(line, DelimiterOf(line, namedDelimiter))).column)
                 return lines;
         }
         headerSearched_ = true;
@@ -321,9 +327,7 @@ private:
             if (WriteFailed())
                 return false;
         }
-        delimiter_ = settings_.delimiter != '\0' ? settings_.delimiter
-            : namedDelimiter != '\0'             ? namedDelimiter
-                                                 : DetectDelimiter(line);
+        delimiter_ = DelimiterOf(line, namedDelimiter);
         separators_ = {true, delimiter_ != ',' || settings_.decimalComma};
         // Until a row shows its decimal separator: a comma in a ';' table.
         separator_ = settings_.decimalComma || delimiter_ == ';' ? ',' : '.';
@@ -661,10 +665,10 @@ private:
     DecimalSeparators separators_;
     char separator_;
     bool separatorFixed_ = false;
-    bool headerSearched_ = false;
+    bool headerSearched_ = false;  // no line near the top holds the sensor column's name
     bool unitsRowMayFollow_ = false;
     HeaderPressureUnit pressureUnit_{settings_.pressureUnit, false};  // of the pressure column's bare numbers
-    TemperatureUnit sensorUnit_ = settings_.sensorUnit;  // no line near the top holds the sensor column's name
+    TemperatureUnit sensorUnit_ = settings_.sensorUnit;
     std::optional<Column> sensor_;
     std::optional<Column> pressure_;
     std::optional<Column> position_;
