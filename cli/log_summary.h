@@ -21,8 +21,6 @@ public:
     void AddRow(double dewpointC, long line, std::string_view time);
     void AddBadRow() { ++badRows_; }
 
-    [[nodiscard]] long long rows() const { return rows_; }
-
     // The figures as aligned text, and as JSON for scripts. Temperatures
     // are read-outs: °C to one decimal.
     [[nodiscard]] std::string Text() const;

@@ -132,22 +132,6 @@ bool Within(double value, double low, double high)
     return value >= low - kSlack && value <= high + kSlack;
 }
 
-// Bar in one of a pressure unit.
-double BarPer(PressureUnit unit)
-{
-    switch (unit) {
-    case PressureUnit::Psi:
-        return kPaPerPsi / kPaPerBar;
-    case PressureUnit::KPa:
-        return 0.01;
-    case PressureUnit::MPa:
-        return 10.0;
-    case PressureUnit::Bar:
-        break;
-    }
-    return 1.0;
-}
-
 // The words of a header name, lowercased, each with whether it stood in
 // brackets; "bar(g)" and "bar(a)" stay one word.
 std::vector<std::pair<std::string, bool>> HeaderWords(std::string_view name)
@@ -269,8 +253,6 @@ Parsed<PressureReading> ReadPressure(
     return ReadWithin<PressureReading>(text, kPressureUnits, bareUnit, separators,
         PressureGaugeFromScroll(kPressureScrollMin), PressureGaugeFromScroll(kPressureScrollMax),
         [absolute](PressureUnit unit, PressureReading& bar) {
-            if (absolute)
-                bar.value -= kStandardAtmosphereBar / BarPer(unit);
             switch (unit) {
             case PressureUnit::Bar:
                 break;
@@ -284,6 +266,8 @@ Parsed<PressureReading> ReadPressure(
                 bar.value = bar.value * 10.0;
                 break;
             }
+            if (absolute)
+                bar.value -= kStandardAtmosphereBar;
         });
 }
 
