@@ -2,10 +2,10 @@
 # Fails where a catalogue of the window is not complete: a text of the
 # program that it lacks, one left unfinished or empty, or a translation that
 # drops or adds a %1-style place for a value.
-#   check_translations.sh <lupdate> <source file> <catalogue.ts>...
+#   check_translations.sh <lupdate> "<source file>..." <catalogue.ts>...
 set -eu
 lupdate=$1
-source=$2
+sources=$2
 shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,7 +14,8 @@ for catalogue in "$@"; do
     name=$(basename "$catalogue")
     # The catalogue as it would be with every text the program has now.
     cp "$catalogue" "$work/$name"
-    "$lupdate" -silent -no-obsolete -locations none "$source" -ts "$work/$name" >/dev/null
+    # shellcheck disable=SC2086
+    "$lupdate" -silent -no-obsolete -locations none $sources -ts "$work/$name" >/dev/null
     awk -v name="$name" '
         /<message>/ { source = ""; translation = ""; unfinished = 0 }
         /<source>/ { text = $0; sub(/.*<source>/, "", text); sub(/<\/source>.*/, "", text); source = text }

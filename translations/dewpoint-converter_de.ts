@@ -73,4 +73,51 @@ Die Berechnung kann nicht fortgesetzt werden; das Programm wird beendet.</transl
         <translation>ISO 8573-1:2010 Feuchteklasse %1 (Drucktaupunkt ≤ %2 °C)</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>ein Schritt: 0,1 bar oder 0,1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>1 bar beim Druck, 0,1 °C beim Taupunkt am Sensor</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Umschalt+Bild auf, Umschalt+Bild ab</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar oder 1 °C (auch Strg+Bild auf und Bild ab, wo der Browser sie weitergibt)</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>der kleinste oder der größte Wert</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1: ein Schritt abwärts</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1: ein Schritt aufwärts</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>Dieser Rechner kann nicht starten: Er braucht WebAssembly, das dieser Browser nicht bietet oder abgeschaltet hat (%1). Erlauben Sie WebAssembly für diese Seite, oder nutzen Sie das Programm dewpoint.</translation>
+    </message>
+</context>
 </TS>

@@ -73,4 +73,51 @@ El cálculo no puede continuar y el programa se cerrará.</translation>
         <translation>ISO 8573-1:2010 clase de humedad %1 (punto de rocío a presión ≤ %2 °C)</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>un paso: 0,1 bar o 0,1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>1 bar en la presión, 0,1 °C en el punto de rocío del sensor</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Mayús+Re Pág, Mayús+Av Pág</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar o 1 °C (también Ctrl+Re Pág y Av Pág, donde el navegador las deja pasar)</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>el valor más bajo o el más alto</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1: un paso abajo</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1: un paso arriba</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>Esta calculadora no puede arrancar: necesita WebAssembly, que este navegador no ofrece o tiene desactivado (%1). Permita WebAssembly para esta página o use el programa dewpoint.</translation>
+    </message>
+</context>
 </TS>

@@ -73,4 +73,51 @@ Le calcul ne peut pas continuer et le programme va se fermer.</translation>
         <translation>ISO 8573-1:2010 classe d’humidité %1 (point de rosée sous pression ≤ %2 °C)</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>un pas : 0,1 bar ou 0,1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page préc., Page suiv.</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>1 bar sur la pression, 0,1 °C sur le point de rosée du capteur</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Maj+Page préc., Maj+Page suiv.</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar ou 1 °C (aussi Ctrl+Page préc. et Page suiv., là où le navigateur les transmet)</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>la valeur la plus basse ou la plus haute</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1 : un pas vers le bas</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1 : un pas vers le haut</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>Ce calculateur ne peut pas démarrer : il lui faut WebAssembly, que ce navigateur n’offre pas ou a désactivé (%1). Autorisez WebAssembly pour cette page, ou utilisez le programme dewpoint.</translation>
+    </message>
+</context>
 </TS>

@@ -73,4 +73,51 @@ Il calcolo non può proseguire e il programma verrà chiuso.</translation>
         <translation>ISO 8573-1:2010 classe di umidità %1 (punto di rugiada in pressione ≤ %2 °C)</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>un passo: 0,1 bar o 0,1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Pag Su, Pag Giù</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>1 bar sulla pressione, 0,1 °C sul punto di rugiada del sensore</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Maiusc+Pag Su, Maiusc+Pag Giù</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar o 1 °C (anche Ctrl+Pag Su e Pag Giù, dove il browser li lascia passare)</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, Fine</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>il valore più basso o il più alto</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1: un passo in giù</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1: un passo in su</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>Questo calcolatore non può avviarsi: richiede WebAssembly, che questo browser non offre o ha disattivato (%1). Consenti WebAssembly per questa pagina, oppure usa il programma dewpoint.</translation>
+    </message>
+</context>
 </TS>

@@ -73,4 +73,51 @@ O cálculo não pode continuar e o programa será fechado.</translation>
         <translation>ISO 8573-1:2010 classe de umidade %1 (ponto de orvalho sob pressão ≤ %2 °C)</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>um passo: 0,1 bar ou 0,1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>1 bar na pressão, 0,1 °C no ponto de orvalho do sensor</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Shift+Page Up, Shift+Page Down</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar ou 1 °C (também Ctrl+Page Up e Page Down, onde o navegador as repassa)</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>o menor ou o maior valor</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1: um passo abaixo</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1: um passo acima</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>Esta calculadora não pode iniciar: ela precisa de WebAssembly, que este navegador não oferece ou desativou (%1). Permita WebAssembly para esta página ou use o programa dewpoint.</translation>
+    </message>
+</context>
 </TS>

@@ -73,4 +73,51 @@ The calculation cannot continue and the program will close.</source>
         <translation>ISO 8573-1:2010 湿度等级 %1（压力露点 ≤ %2 °C）</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>one step: 0.1 bar or 0.1 °C</source>
+        <translation>一步：0.1 bar 或 0.1 °C</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page Up、Page Down</translation>
+    </message>
+    <message>
+        <source>1 bar on the pressure, 0.1 °C on the sensor dewpoint</source>
+        <translation>压力 1 bar，传感器露点 0.1 °C</translation>
+    </message>
+    <message>
+        <source>Shift+Page Up, Shift+Page Down</source>
+        <translation>Shift+Page Up、Shift+Page Down</translation>
+    </message>
+    <message>
+        <source>1 bar or 1 °C (also Ctrl+Page Up and Page Down, where the browser passes them on)</source>
+        <translation>1 bar 或 1 °C（在浏览器允许时，Ctrl+Page Up 和 Page Down 亦可）</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home、End</translation>
+    </message>
+    <message>
+        <source>the lowest or the highest value</source>
+        <translation>最小值或最大值</translation>
+    </message>
+    <message>
+        <source>%1: one step down</source>
+        <translation>%1：减一步</translation>
+    </message>
+    <message>
+        <source>%1: one step up</source>
+        <translation>%1：加一步</translation>
+    </message>
+    <message>
+        <source>This calculator cannot start: it needs WebAssembly, which this browser does not offer or has turned off (%1). Allow WebAssembly for this page, or use the program dewpoint.</source>
+        <translation>此计算器无法启动：它需要 WebAssembly，而此浏览器不提供或已将其关闭（%1）。请为此页面允许 WebAssembly，或使用程序 dewpoint。</translation>
+    </message>
+</context>
 </TS>
