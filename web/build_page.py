@@ -57,10 +57,10 @@ SITE_HEAD = """<link rel="manifest" href="manifest.webmanifest">
 <link rel="apple-touch-icon" href="icon-192.png">
 <meta name="theme-color" content="#800080">
 """
-# Registered after the page has started, so that it never delays the first read-out.
+# Registered after the first read-out, so that it never delays it.
 SITE_SCRIPT = """
 if ("serviceWorker" in navigator && location.protocol !== "file:")
-    addEventListener("load", () => navigator.serviceWorker.register("service-worker.js").catch(() => {}));
+    navigator.serviceWorker.register("service-worker.js").catch(() => {});
 """
 ICON_SIZES = (192, 512)
 
