@@ -186,7 +186,7 @@ web:
 	@size=$$(wc -c <$(WEB_PAGE)); echo "Built: $(WEB_PAGE), $$size bytes, and the site in $(BUILD_DIR)/web/site"; \
 	  [ $$size -le 163840 ] || { echo "web: the page is over 160 KB"; exit 1; }
 
-# The page in Debian's Chromium, headless, driven by puppeteer-core under
+# The page in Debian's Chromium and Firefox ESR, headless, driven by puppeteer-core under
 # node's test runner, and the WebAssembly engine over the whole grid.
 web-test: build web
 	@tools/setup.sh web-test
