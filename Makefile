@@ -213,7 +213,7 @@ cppcheck:
 	@tools/setup.sh lint
 	@cppcheck --quiet --std=c++20 --library=qt --library=googletest --enable=warning,style,performance,portability \
 	  --inline-suppr --suppress=missingIncludeSystem $(CPPCHECK_BENCHMARK_FALSE_ALARMS) --error-exitcode=1 \
-	  -I . engine cli window tools tests benchmarks
+	  -I . engine logs cli window tools tests benchmarks
 
 # The sources are listed after the set-up, which installs git.
 format-check:

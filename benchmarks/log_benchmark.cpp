@@ -4,8 +4,8 @@
 // memory and times it against the bare conversion loop over the same
 // readings, then feeds 10,000,000 rows through the program itself and reads
 // its peak resident memory. Prints "name value" lines.
-#include "cli/log_converter.h"
-#include "cli/quantity.h"
+#include "logs/log_converter.h"
+#include "logs/quantity.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -21,7 +21,7 @@
 
 namespace {
 
-using namespace dewpoint::cli;
+using namespace dewpoint::logs;
 
 constexpr long kRows = 1'000'000;
 constexpr long kMemoryRows = 10'000'000;

@@ -1,11 +1,12 @@
 // dewpoint: the calculator's conversion on the command line, for one reading
 // or for every row of a logged table.
-#include "log_converter.h"
-#include "log_summary.h"
-#include "options.h"
 #include "output_file.h"
 #include "platform.h"
-#include "quantity.h"
+
+#include "logs/log_converter.h"
+#include "logs/log_summary.h"
+#include "logs/options.h"
+#include "logs/quantity.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace dewpoint::cli;
+using namespace dewpoint::logs;
 
 // Exit statuses.
 constexpr int kDone = 0;

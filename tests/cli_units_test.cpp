@@ -1,11 +1,11 @@
 // The command line's readers one by one, each over a table of what people
 // and loggers write: numbers with units, text encodings, delimited records
 // arriving in blocks of any size.
-#include "cli/csv_reader.h"
-#include "cli/encoding.h"
-#include "cli/log_converter.h"
-#include "cli/options.h"
-#include "cli/quantity.h"
+#include "logs/csv_reader.h"
+#include "logs/encoding.h"
+#include "logs/log_converter.h"
+#include "logs/options.h"
+#include "logs/quantity.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 namespace {
 
 constexpr DecimalSeparators kPoint{true, false};
@@ -454,4 +454,4 @@ TEST(Records, ByteOrderMarkTakenOffOnce)
 }
 
 }  // namespace
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

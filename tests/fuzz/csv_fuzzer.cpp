@@ -2,8 +2,8 @@
 // for hostile input: any bytes as the table, with any of its options. The
 // run must end cleanly, and what it wrote must be the input again, record
 // for record, with one field added to every row it converted.
-#include "cli/csv_reader.h"
-#include "cli/log_converter.h"
+#include "logs/csv_reader.h"
+#include "logs/log_converter.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace dewpoint::cli;
+using namespace dewpoint::logs;
 
 void Require(bool condition)
 {

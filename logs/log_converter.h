@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 enum class LogOutcome {
     Done,         // every row converted
@@ -59,4 +59,4 @@ LogResult ConvertLog(std::FILE* input, std::FILE* output, const Settings& settin
     const std::optional<PressureReading>& fixedPressure, const LogReporting& reporting,
     std::size_t blockSize = CsvReader::kBlock, const InputNature& nature = {});
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -213,4 +213,4 @@ void AppendUtf8AsUtf16Le(std::string_view utf8, std::string& rest, std::string& 
     rest.erase(0, i);
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

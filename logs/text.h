@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 // `text` without the blanks and tabs around it.
 inline std::string_view TrimmedBlanks(std::string_view text)
@@ -45,4 +45,4 @@ inline std::string Escaped(std::string_view text)
     return shown;
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 enum class PressureUnit { Bar, Psi, KPa, MPa };
 enum class TemperatureUnit { Celsius, Fahrenheit, Kelvin };
@@ -100,4 +100,4 @@ struct ResultFormat {
 };
 std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator);
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 struct Settings {
     enum class Action { Convert, ConvertLog, Help, Version } action = Action::Convert;
@@ -51,4 +51,4 @@ std::string HelpText();
 
 inline constexpr const char* kProgramName = "dewpoint";
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 // One record: its bytes without the line ending, the line ending ("\r\n",
 // "\n", a lone "\r", or "" at the end of the input), and where each field
@@ -123,4 +123,4 @@ private:
     long nextLine_ = 1;
 };
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

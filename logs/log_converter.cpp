@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -686,4 +686,4 @@ LogResult ConvertLog(std::FILE* input, std::FILE* output, const Settings& settin
     return Converter(input, output, settings, fixedPressure, reporting, blockSize, nature).Run();
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <utility>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -166,4 +166,4 @@ std::string LogSummary::Json() const
     return object(fields) + "\n";
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

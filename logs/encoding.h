@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 enum class Encoding { Utf8, Windows1252, CodePage850 };
 
@@ -31,4 +31,4 @@ std::optional<std::string> FromUtf8(std::string_view text, Encoding encoding);
 void AppendUtf16LeAsUtf8(std::string_view utf16, std::string& rest, std::string& utf8, bool last = false);
 void AppendUtf8AsUtf16Le(std::string_view utf8, std::string& rest, std::string& utf16);
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

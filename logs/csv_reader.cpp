@@ -9,7 +9,7 @@
 #include <cstring>
 #include <utility>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -324,4 +324,4 @@ ReadStatus CsvReader::ReadRecord(char delimiter, Record& record)
     }
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -350,4 +350,4 @@ std::string FormatResult(double dewpointC, const ResultFormat& format, char deci
     return FormatOneDecimal(value, separator);
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 class LogSummary {
 public:
@@ -53,4 +53,4 @@ private:
     Place longestEnd_;
 };
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string_view>
 
-namespace dewpoint::cli {
+namespace dewpoint::logs {
 
 namespace {
 
@@ -401,4 +401,4 @@ Exit status:
 )help";
 }
 
-}  // namespace dewpoint::cli
+}  // namespace dewpoint::logs
