@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -36,7 +38,7 @@ std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separa
     const char* const first = text.data() + sign;
     const char* const last = text.data() + text.size();
     double value = 0.0;
-    auto [end, status] = std::from_chars(first, last, value);
+    auto [end, status] = ReadDouble(first, last, value);
     char separator = std::memchr(first, '.', static_cast<std::size_t>(end - first)) ? '.' : '\0';
     if (end != last && *end == ',' && separator == '\0') {
         // The same number with its comma as a point, in a copy.
@@ -46,7 +48,7 @@ std::optional<Number> ReadNumber(std::string_view text, DecimalSeparators separa
         const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(last - first), buffer.size());
         std::copy_n(first, length, buffer.begin());
         buffer.at(static_cast<std::size_t>(end - first)) = '.';
-        const auto reread = std::from_chars(buffer.data(), buffer.data() + length, value);
+        const auto reread = ReadDouble(buffer.data(), buffer.data() + length, value);
         if (!separators.comma || reread.ptr <= buffer.data() + (end - first) + 1)
             return std::nullopt;
         end = first + (reread.ptr - buffer.data());
@@ -348,6 +350,52 @@ std::string FormatResult(double dewpointC, const ResultFormat& format, char deci
         return text;
     }
     return FormatOneDecimal(value, separator);
+}
+
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value)
+{
+#if defined(__cpp_lib_to_chars)
+    return std::from_chars(first, last, value);
+#else
+    return ReadDoubleByStrtod(first, last, value);
+#endif
+}
+
+std::from_chars_result ReadDoubleByStrtod(const char* first, const char* last, double& value)
+{
+    const auto digits = [last](const char* from) {
+        while (from != last && *from >= '0' && *from <= '9')
+            ++from;
+        return from;
+    };
+    const char* end = first != last && *first == '-' ? first + 1 : first;
+    const char* const mantissa = end;
+    end = digits(end);
+    bool any = end != mantissa;
+    if (end != last && *end == '.') {
+        const char* const fraction = end + 1;
+        end = digits(fraction);
+        any = any || end != fraction;
+    }
+    if (!any)
+        return {first, std::errc::invalid_argument};
+    if (end != last && (*end == 'e' || *end == 'E')) {
+        const char* exponent = end + 1;
+        if (exponent != last && (*exponent == '+' || *exponent == '-'))
+            ++exponent;
+        const char* const exponentEnd = digits(exponent);
+        if (exponentEnd != exponent)
+            end = exponentEnd;
+    }
+    const std::string text(first, end);
+    errno = 0;
+    const double read = std::strtod(text.c_str(), nullptr);
+    // Beyond the largest double, or below the smallest; a subnormal result,
+    // which strtod may also flag, is a number as from_chars reads it.
+    if (errno == ERANGE && (std::isinf(read) || read == 0.0))
+        return {end, std::errc::result_out_of_range};
+    value = read;
+    return {end, std::errc()};
 }
 
 }  // namespace dewpoint::logs

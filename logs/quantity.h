@@ -4,6 +4,7 @@
 
 #include "engine/conversion.h"
 
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -99,5 +100,15 @@ struct ResultFormat {
     bool unit = true;  // " °C" or " °F" after a one-decimal number
 };
 std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator);
+
+// std::from_chars for a double, or, where the standard library lacks it
+// (libc++ before version 17, which the page's WebAssembly build uses),
+// ReadDoubleByStrtod.
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value);
+
+// from_chars's grammar (an optional minus, digits with at most one point, an
+// optional exponent; no infinity or NaN), its digits converted by strtod,
+// which rounds correctly as from_chars does.
+std::from_chars_result ReadDoubleByStrtod(const char* first, const char* last, double& value);
 
 }  // namespace dewpoint::logs

@@ -1,4 +1,4 @@
-// The command line's readers one by one, each over a table of what people
+// The log converter's readers one by one, each over a table of what people
 // and loggers write: numbers with units, text encodings, delimited records
 // arriving in blocks of any size.
 #include "logs/csv_reader.h"
@@ -10,9 +10,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -113,6 +119,42 @@ TEST(Readings, NumbersUnitsAndTheirMistakes)
             EXPECT_NEAR(parsed.reading->value, *c.celsius, 1e-12);
         else
             EXPECT_EQ(parsed.error, c.error);
+    }
+}
+
+// The page's build reads numbers without std::from_chars: it must read
+// every text as from_chars does, to the bit, and stop where it stops.
+TEST(Readings, NumbersReadAsFromCharsReadsThem)
+{
+    std::vector<std::string> texts = {"0", "-0", "7", "7.", ".5", "-.5", "1e3", "1e", "1e+", "1e-2x", "2.5E+2", "-",
+        ".", "-.", "+1", "1..2", "0x1A", "inf", "-nan", "1e309", "-1e309", "1e-400", "4.9e-324", "2.2250738585072011e-308",
+        "0.1000000000000000055511151231257827", "9007199254740993", "123456789012345678901234567890", "  1", "1,5",
+        "00012.50", "1e0400", "-0.0e-0"};
+    std::mt19937_64 random(20261209);
+    for (int i = 0; i < 20000; ++i) {
+        // Random doubles as shortest text, and with digits cut or added.
+        const double value = std::bit_cast<double>(random());
+        std::array<char, 64> buffer{};
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+        std::string text(buffer.data(), written.ptr);
+        if (i % 3 == 1)
+            text += std::to_string(random() % 1000);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        double expected = 1.25;
+        double got = 1.25;
+        const auto library = std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto own = ReadDoubleByStrtod(text.data(), text.data() + text.size(), got);
+        const bool libraryFinite = library.ec == std::errc() && std::isfinite(expected);
+        const bool ownFinite = own.ec == std::errc() && std::isfinite(got);
+        ASSERT_EQ(libraryFinite, ownFinite) << text;
+        if (libraryFinite) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected)) << text;
+            EXPECT_EQ(own.ptr, library.ptr) << text;
+        } else {
+            EXPECT_EQ(own.ec == std::errc::result_out_of_range, library.ec == std::errc::result_out_of_range) << text;
+        }
     }
 }
 
