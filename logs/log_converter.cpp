@@ -404,6 +404,8 @@ private:
                     std::string(option) + ": " + ColumnMessage(found.problem, wanted, names));
             return found.column;
         };
+        if (header && reporting_.header)
+            reporting_.header(names);
         sensor_ = find(settings_.sensorColumn, "--sensor-column");
         pressure_ = find(settings_.pressureColumn, "--pressure-column");
         position_ = find(settings_.positionColumn, "--sensor-at-column");

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dewpoint::logs {
 
@@ -41,6 +42,8 @@ struct LogReporting {
     // log's time column (empty without one), and for every bad row; may be empty.
     std::function<void(double dewpointC, long line, std::string_view time)> converted;
     std::function<void(long line)> bad;
+    // Called with the header's names, as UTF-8, once the header is found; may be empty.
+    std::function<void(const std::vector<std::string>& names)> header;
 };
 
 // How the input arrives.

@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include "engine/display.h"
+#include "engine/exact_arithmetic.h"
 #include "engine/grid.h"
 #include "engine/units.h"
 
@@ -334,21 +335,51 @@ CalcState Convert(const PressureReading& pressure, const SensorReading& sensor, 
     return state;
 }
 
+// The shortest digits that read back as `value`, written without an
+// exponent: what to_chars(value, chars_format::fixed) writes for every
+// |value| below 2^53 (above, it writes the exact integer). Found by the
+// engine's correctly rounded digits, one more at a time, since to_chars's
+// own tables would be most of the page's WebAssembly build.
+std::string ShortestFixed(double value, char decimalSeparator)
+{
+    std::string text = std::signbit(value) ? "-" : "";
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0)
+        return text + "0";
+    std::string digits;
+    int exponent = 0;
+    for (int significant = 1; significant <= 17; ++significant) {
+        const exact::DecimalDigits decimal = exact::ToDecimalDigits(magnitude, significant);
+        digits = std::to_string(decimal.digits);
+        exponent = decimal.exponent;
+        const std::string scientific = digits + "e" + std::to_string(exponent - significant + 1);
+        double read = 0.0;
+        if (ReadDouble(scientific.data(), scientific.data() + scientific.size(), read).ec == std::errc()
+            && read == magnitude)
+            break;
+    }
+    // The point goes after digit exponent + 1, with zeros added on either side as needed.
+    const int pointAfter = exponent + 1;
+    if (pointAfter <= 0) {
+        text.append("0").append(1, decimalSeparator).append(static_cast<std::size_t>(-pointAfter), '0').append(digits);
+    } else if (static_cast<std::size_t>(pointAfter) >= digits.size()) {
+        text.append(digits).append(static_cast<std::size_t>(pointAfter) - digits.size(), '0');
+    } else {
+        text.append(digits, 0, static_cast<std::size_t>(pointAfter))
+            .append(1, decimalSeparator)
+            .append(digits, static_cast<std::size_t>(pointAfter));
+    }
+    return text;
+}
+
 std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator)
 {
     const std::string_view separator(&decimalSeparator, 1);
     if (format.unit && !format.fullDigits)
         return format.fahrenheit ? FahrenheitText(dewpointC, separator) : CelsiusText(dewpointC, separator);
     const double value = format.fahrenheit ? FahrenheitFromCelsius(dewpointC) : dewpointC;
-    if (format.fullDigits) {
-        std::array<char, 48> buffer{};
-        const auto end
-            = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed).ptr;
-        std::string text(buffer.data(), end);
-        if (const std::size_t point = text.find('.'); point != std::string::npos)
-            text[point] = decimalSeparator;
-        return text;
-    }
+    if (format.fullDigits)
+        return ShortestFixed(value, decimalSeparator);
     return FormatOneDecimal(value, separator);
 }
 

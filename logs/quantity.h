@@ -101,6 +101,11 @@ struct ResultFormat {
 };
 std::string FormatResult(double dewpointC, const ResultFormat& format, char decimalSeparator);
 
+// The shortest digits that read back as `value`, without an exponent, as
+// std::to_chars(value, std::chars_format::fixed) writes them for |value|
+// below 2^53, with the given decimal separator.
+std::string ShortestFixed(double value, char decimalSeparator);
+
 // std::from_chars for a double, or, where the standard library lacks it
 // (libc++ before version 17, which the page's WebAssembly build uses),
 // ReadDoubleByStrtod.

@@ -158,6 +158,27 @@ TEST(Readings, NumbersReadAsFromCharsReadsThem)
     }
 }
 
+// --digits full without to_chars's fixed form: the same text, for every
+// magnitude a result can have and far beyond.
+TEST(Readings, ShortestFixedAsToCharsWritesIt)
+{
+    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 10.0, 100.0, 123.456, -20.2, 5e-324, 1e-7, 9007199254740991.0,
+        -4503599627370496.5, 0.000123, 1e15, 32.05};
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        const double magnitude = std::ldexp(1.0, static_cast<int>(random() % 120) - 66);
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), -53) * magnitude * (i % 2 == 0 ? 1 : -1));
+    }
+    for (const double value : values) {
+        std::array<char, 400> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+        std::string expected(buffer.data(), end.ptr);
+        ASSERT_EQ(ShortestFixed(value, '.'), expected) << value;
+        std::replace(expected.begin(), expected.end(), '.', ',');
+        ASSERT_EQ(ShortestFixed(value, ','), expected) << value;
+    }
+}
+
 TEST(Readings, MessagesShowDataEscaped)
 {
     EXPECT_EQ(ShownText(std::string_view("a\0b\x1b[2J\tc\x7f", 10)), "'a\\0b\\x1b[2J\\x09c\\x7f'");
