@@ -169,22 +169,25 @@ windows-test: build windows
 	@$(MAKE) windows WINDOWS_BUILD_DIR=$(WINDOWS_BUILD_DIR)-again >/dev/null
 	@cmp $(WINDOWS_ZIP) $(WINDOWS_BUILD_DIR)-again/dewpoint-1.01-windows-x86_64.zip && echo "windows: two builds, the same archive"
 
-# The calculator as one offline web page: the engine compiled to
-# WebAssembly with Debian's clang and wasi-libc, inlined with the page's
-# styles, script, pictures and catalogues into build/web/dewpoint-converter.html.
+# The calculator as one offline web page: the engine and the log converter
+# compiled to WebAssembly with Debian's clang and wasi-libc, inlined with the
+# page's styles, scripts, chart library, pictures and catalogues into
+# build/web/dewpoint-converter.html. The log reader keeps 64 KiB blocks on
+# the stack: 1 MiB of it, where the linker's default is 64 KiB.
 WEB_FLAGS = --target=wasm32-wasi -mexec-model=reactor -std=c++20 -Os -fno-exceptions -ffp-contract=off -fno-fast-math \
-	-Wall -Wextra -Wpedantic -I. -Wl,--strip-all -Wl,--gc-sections
+	-Wall -Wextra -Wpedantic -I. -Wl,--strip-all -Wl,--gc-sections -Wl,-z,stack-size=1048576
 WEB_PAGE = $(BUILD_DIR)/web/dewpoint-converter.html
 web:
 	@tools/setup.sh web
 	@mkdir -p $(BUILD_DIR)/web
-	@clang++ $(WEB_FLAGS) engine/*.cpp web/engine_api.cpp -o $(BUILD_DIR)/web/engine.wasm
+	@clang++ $(WEB_FLAGS) engine/*.cpp logs/*.cpp web/engine_api.cpp web/log_api.cpp -o $(BUILD_DIR)/web/engine.wasm
+	@cd web && npm ci --no-audit --no-fund --silent
 	@mkdir -p $(BUILD_DIR)/web/icons
 	@for size in 192 512; do rsvg-convert -w $$size -h $$size resources/emblem.svg \
 	  -o $(BUILD_DIR)/web/icons/icon-$$size.png; done
 	@python3 web/build_page.py $(BUILD_DIR)/web/engine.wasm $(WEB_PAGE) $(BUILD_DIR)/web/site $(BUILD_DIR)/web/icons
 	@size=$$(wc -c <$(WEB_PAGE)); echo "Built: $(WEB_PAGE), $$size bytes, and the site in $(BUILD_DIR)/web/site"; \
-	  [ $$size -le 163840 ] || { echo "web: the page is over 160 KB"; exit 1; }
+	  [ $$size -le 307200 ] || { echo "web: the page is over 300 KB"; exit 1; }
 
 # The page in Debian's Chromium and Firefox ESR, headless, driven by puppeteer-core under
 # node's test runner, and the WebAssembly engine over the whole grid.

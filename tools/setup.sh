@@ -82,7 +82,10 @@ case "$tier" in
     release) install lintian ;;
     bench) install libbenchmark-dev libxcb1-dev python3 xvfb ;;
     screenshots) install xvfb xauth openbox xdotool x11-utils qt6ct ;;
-    web) install clang lld wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 python3 librsvg2-bin ;;
+    web)
+        install clang lld wasi-libc libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 python3 librsvg2-bin
+        command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || install nodejs npm
+        ;;
     web-test)
         install chromium firefox-esr fonts-liberation2
         command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || install nodejs npm

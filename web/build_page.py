@@ -50,9 +50,10 @@ def data_uri(name):
 
 # The one-file page loads nothing: its own inline data only.
 POLICY = ("default-src 'none'; img-src data:; style-src 'unsafe-inline'; "
-          "script-src 'unsafe-inline' 'wasm-unsafe-eval'; connect-src data:")
+          "script-src 'unsafe-inline' 'wasm-unsafe-eval'; connect-src data:; worker-src blob:")
 # The hosted page also loads its manifest, icons and service worker from its own site.
-SITE_POLICY = POLICY.replace("img-src data:", "img-src data: 'self'") + "; manifest-src 'self'; worker-src 'self'"
+SITE_POLICY = (POLICY.replace("img-src data:", "img-src data: 'self'").replace("worker-src blob:", "worker-src 'self' blob:")
+               + "; manifest-src 'self'")
 SITE_HEAD = """<link rel="manifest" href="manifest.webmanifest">
 <link rel="apple-touch-icon" href="icon-192.png">
 <meta name="theme-color" content="#800080">
@@ -66,14 +67,23 @@ ICON_SIZES = (192, 512)
 
 
 def page(engine, policy, head, extra_script=""):
-    script = read(HERE, "page.mjs") + extra_script
+    # The log section first: the calculator's script starts it.
+    script = read(HERE, "logs.mjs") + read(HERE, "page.mjs") + extra_script
     # Compressed: the engine is most of the page, and shrinks to less than half.
     packed = gzip.compress(engine, compresslevel=9, mtime=0)
     script = script.replace("@WASM_GZIP_BASE64@", base64.b64encode(packed).decode("ascii"))
     # JSON inside a JavaScript string literal: escaped once more.
     script = script.replace("@CATALOGUES_JSON@", json.dumps(json.dumps(catalogues(), ensure_ascii=False))[1:-1])
     text = read(HERE, "index.html").replace("@POLICY@", policy).replace("@SITE_HEAD@", head)
-    text = text.replace("@STYLE@", read(HERE, "style.css")).replace("@SCRIPT@", script)
+    # The chart library, inlined but not run until a log is opened; its
+    # licence comes first, as it asks.
+    uplot = os.path.join(HERE, "node_modules", "uplot")
+    chart_code = "/*! uPlot, https://github.com/leeoniya/uPlot\n" + read(uplot, "LICENSE") + "*/\n" + read(
+        uplot, "dist", "uPlot.iife.min.js")
+    if "</script" in chart_code.lower():
+        raise SystemExit("build_page: the chart library holds </script>")
+    style = read(HERE, "style.css") + read(uplot, "dist", "uPlot.min.css")
+    text = text.replace("@STYLE@", style).replace("@UPLOT@", chart_code).replace("@SCRIPT@", script)
     for name in ("emblem", "installation", "stem_ring", "water_drop"):
         text = text.replace(f"@IMAGE_{name}@", data_uri(name))
     return text

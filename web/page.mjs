@@ -17,17 +17,20 @@ const OFFSET = { HScroll1: 0, HScroll2: 1000 };
 // Held buttons and held clicks in the trough repeat, as a scroll bar's do.
 const REPEAT_DELAY_MS = 400, REPEAT_INTERVAL_MS = 50;
 
+// The engine, compiled once: the calculator runs one instance of it, and
+// each log conversion another, in a worker.
 async function loadEngine() {
-    // The engine writes nowhere: its system interface answers "not supported".
-    const unsupported = () => 52;
-    const imports = { wasi_snapshot_preview1: { fd_close: unsupported, fd_seek: unsupported, fd_write: unsupported } };
+    // The calculator's instance writes nowhere: its system interface answers
+    // "not supported", and the log converter's calls to the page do nothing.
+    const unsupported = new Proxy({}, { get: () => () => 52 });
+    const nothing = new Proxy({}, { get: () => () => {} });
     // Compiled while its bytes are decoded and uncompressed, from the page's own data.
     const packed = await fetch(`data:application/gzip;base64,${ENGINE_GZIP_BASE64}`);
-    const engine = new Response(packed.body.pipeThrough(new DecompressionStream("gzip")),
-        { headers: { "Content-Type": "application/wasm" } });
-    const { instance } = await WebAssembly.instantiateStreaming(engine, imports);
+    const module = await WebAssembly.compileStreaming(new Response(packed.body.pipeThrough(
+        new DecompressionStream("gzip")), { headers: { "Content-Type": "application/wasm" } }));
+    const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: unsupported, dewpoint: nothing });
     instance.exports._initialize();
-    return instance.exports;
+    return { engine: instance.exports, module };
 }
 
 // A language tag's language, script and region. The script is the tag's own,
@@ -318,12 +321,24 @@ function run(engine, { tag, windowText }) {
             update();
         }
     }, 0);
+
+    // What the sensor-log section takes from the calculator.
+    return {
+        locale: tag,
+        decimal: () => decimal,
+        atmosphere: () => atmosphere.checked,
+        pressureText: () => text(BAR),
+        // The System Pressure as `dewpoint --pressure` takes it: bar, with a point.
+        pressureArgument: () => `${Math.floor(Number(pressure.value) / STEPS_PER_UNIT)}.${Number(pressure.value) % STEPS_PER_UNIT}`,
+    };
 }
 
 const texts = main();
+let started = null;
 try {
     if (typeof WebAssembly !== "object") throw new Error("no WebAssembly");
-    run(await loadEngine(), texts);
+    const { engine, module } = await loadEngine();
+    started = { module, calculator: run(engine, texts) };
 } catch (error) {
     const fault = $("fault");
     fault.textContent = fill(texts.QT_TRANSLATE_NOOP("page", "This calculator cannot start: it needs WebAssembly, which this browser "
@@ -331,5 +346,7 @@ try {
         String(error.message || error));
     fault.hidden = false;
     $("Form1").inert = true;
+    $("log").inert = true;
     document.body.dataset.failed = "true";
 }
+if (started) startLogs(started.module, started.calculator, logTexts(texts));
