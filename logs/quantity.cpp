@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -417,6 +418,32 @@ std::from_chars_result ReadDoubleByStrtod(const char* first, const char* last, d
         const char* const exponentEnd = digits(exponent);
         if (exponentEnd != exponent)
             end = exponentEnd;
+    }
+    // Most readings have few digits and no exponent: their digits as a whole
+    // number below 2^53 and a power of ten up to 10^22 are both exact, so one
+    // division rounds correctly (Clinger's fast path, as from_chars's own).
+    if (std::none_of(mantissa, end, [](char c) { return c == 'e' || c == 'E'; })) {
+        std::uint64_t whole = 0;
+        int significant = 0;
+        int fractionDigits = 0;
+        bool afterPoint = false;
+        for (const char* p = mantissa; p != end && significant <= 15; ++p) {
+            if (*p == '.') {
+                afterPoint = true;
+                continue;
+            }
+            whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+            significant += whole != 0 ? 1 : 0;
+            fractionDigits += afterPoint ? 1 : 0;
+        }
+        static constexpr std::array<double, 23> kPowersOfTen{1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10,
+            1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        if (significant <= 15 && fractionDigits < static_cast<int>(kPowersOfTen.size())) {
+            const double magnitude
+                = static_cast<double>(whole) / kPowersOfTen.at(static_cast<std::size_t>(fractionDigits));
+            value = *first == '-' ? -magnitude : magnitude;
+            return {end, std::errc()};
+        }
     }
     const std::string text(first, end);
     errno = 0;

@@ -140,6 +140,14 @@ TEST(Readings, NumbersReadAsFromCharsReadsThem)
         if (i % 3 == 1)
             text += std::to_string(random() % 1000);
         texts.push_back(text);
+        // Readings as loggers write them: a few digits, a point, a sign; up to 16 digits in all.
+        std::string reading(random() % 2 == 0 ? "-" : "");
+        reading.append(std::to_string(random() % 100000000));
+        const std::size_t point = random() % (reading.size() + 2);
+        if (point < reading.size() && reading[point] != '-')
+            reading = reading.substr(0, point).append(1, '.').append(reading, point);
+        texts.push_back(reading.append(random() % 10, '0').append(std::to_string(random() % 100000)));
+        texts.push_back(std::string("0.0000000000000000000").append(std::to_string(random() % 100000)));
     }
     for (const std::string& text : texts) {
         double expected = 1.25;

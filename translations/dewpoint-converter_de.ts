@@ -303,5 +303,9 @@ Die Berechnung kann nicht fortgesetzt werden; das Programm wird beendet.</transl
         <source>The same conversion on the command line:</source>
         <translation>Dieselbe Umrechnung auf der Kommandozeile:</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>Gezeigt: %1 bis %2</translation>
+    </message>
 </context>
 </TS>

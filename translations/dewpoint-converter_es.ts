@@ -303,5 +303,9 @@ El cálculo no puede continuar y el programa se cerrará.</translation>
         <source>The same conversion on the command line:</source>
         <translation>La misma conversión en la línea de órdenes:</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>Mostrado: de %1 a %2</translation>
+    </message>
 </context>
 </TS>

@@ -303,5 +303,9 @@ Le calcul ne peut pas continuer et le programme va se fermer.</translation>
         <source>The same conversion on the command line:</source>
         <translation>La même conversion en ligne de commande :</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>Affiché : de %1 à %2</translation>
+    </message>
 </context>
 </TS>

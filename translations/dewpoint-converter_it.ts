@@ -303,5 +303,9 @@ Il calcolo non può proseguire e il programma verrà chiuso.</translation>
         <source>The same conversion on the command line:</source>
         <translation>La stessa conversione dalla riga di comando:</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>Mostrato: da %1 a %2</translation>
+    </message>
 </context>
 </TS>

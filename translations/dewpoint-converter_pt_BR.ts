@@ -303,5 +303,9 @@ O cálculo não pode continuar e o programa será fechado.</translation>
         <source>The same conversion on the command line:</source>
         <translation>A mesma conversão na linha de comando:</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>Mostrado: de %1 a %2</translation>
+    </message>
 </context>
 </TS>

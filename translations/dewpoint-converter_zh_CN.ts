@@ -303,5 +303,9 @@ The calculation cannot continue and the program will close.</source>
         <source>The same conversion on the command line:</source>
         <translation>命令行上的相同换算：</translation>
     </message>
+    <message>
+        <source>Shown: %1 to %2</source>
+        <translation>显示范围：%1 至 %2</translation>
+    </message>
 </context>
 </TS>

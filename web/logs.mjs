@@ -33,6 +33,7 @@ function logWorker() {
         // line and time and its lowest and highest pressure dewpoint; two
         // neighbours merge whenever there are too many.
         const chart = { line: [], time: [], low: [], high: [], rowsEach: 1, rowsInLast: 0 };
+        // `time` is a function: a row's time is read only where it starts a stretch.
         const addPoint = (line, time, value) => {
             const last = chart.line.length - 1;
             if (last >= 0 && chart.rowsInLast < chart.rowsEach) {
@@ -53,7 +54,7 @@ function logWorker() {
                 chart.rowsEach *= 2;
             }
             chart.line.push(line);
-            chart.time.push(time);
+            chart.time.push(time());
             chart.low.push(value);
             chart.high.push(value);
             chart.rowsInLast = 1;
@@ -144,7 +145,7 @@ function logWorker() {
                 postMessage({ progress: { rows, bytes, size } });
             },
             row(line, value, time, timeLength) {
-                addPoint(line, timeLength > 0 ? seconds(decoder.decode(bytesAt(time, timeLength))) : NaN, value);
+                addPoint(line, () => (timeLength > 0 ? seconds(decoder.decode(bytesAt(time, timeLength))) : NaN), value);
             },
             bad(line) {
                 postMessage({ bad: line });
@@ -245,6 +246,7 @@ function logTexts({ QT_TRANSLATE_NOOP, windowText }) {
         row: QT_TRANSLATE_NOOP("page", "Row"),
         lowest: QT_TRANSLATE_NOOP("page", "Pressure dewpoint"),
         highest: QT_TRANSLATE_NOOP("page", "Highest of the rows drawn as one"),
+        shown: QT_TRANSLATE_NOOP("page", "Shown: %1 to %2"),
         zoomIn: QT_TRANSLATE_NOOP("page", "Zoom in"),
         zoomOut: QT_TRANSLATE_NOOP("page", "Zoom out"),
         earlier: QT_TRANSLATE_NOOP("page", "Earlier"),
@@ -325,7 +327,8 @@ function startLogs(engineModule, calculator, text) {
             const named = unitFromHeader(column, kind);
             const select = $(`log_${kind}_unit`);
             select.disabled = named !== null || (kind === "pressure" && !column);
-            if (named) select.value = named;
+            // Named by the header, or else the command line's default, bar or °C, to be chosen.
+            select.value = named ?? select.options[0].value;
         }
     }
 
@@ -333,6 +336,7 @@ function startLogs(engineModule, calculator, text) {
         if (!opened) return;
         file = opened;
         cancel();
+        $("log_settings").hidden = true;
         for (const id of ["log_result", "log_bad", "log_download"]) $(id).hidden = true;
         $("log_outcome").textContent = "";
         $("log_name").textContent = `${file.name} (${file.size.toLocaleString(calculator.locale)} bytes)`;
@@ -510,6 +514,7 @@ function startLogs(engineModule, calculator, text) {
             ctx.textAlign = "right";
             ctx.setLineDash([6 * devicePixelRatio, 4 * devicePixelRatio]);
             let lastLabel = -Infinity;
+            let drawn = 0;
             CLASS_LIMITS.forEach((value, i) => {
                 const y = Math.round(u.valToPos(value, "y", true));
                 if (y < u.bbox.top || y > u.bbox.top + u.bbox.height) return;
@@ -520,6 +525,7 @@ function startLogs(engineModule, calculator, text) {
                 ctx.moveTo(left, y);
                 ctx.lineTo(left + plotWidth, y);
                 ctx.stroke();
+                ++drawn;
                 if (!labelled) return;
                 lastLabel = y;
                 ctx.fillStyle = "#a00";
@@ -527,6 +533,7 @@ function startLogs(engineModule, calculator, text) {
                     left + plotWidth - 4 * devicePixelRatio, y + (value > limit ? -3 : 13) * devicePixelRatio);
             });
             ctx.restore();
+            box.dataset.classLines = String(drawn);
         };
         chart = new window.uPlot({
             width,
@@ -546,13 +553,17 @@ function startLogs(engineModule, calculator, text) {
                 ...(data.rowsEach > 1 ? [{ label: text.highest, stroke: "#5050ff", width: 1, value: celsiusValue }] : []),
             ],
             cursor: { drag: { x: true, y: false } },
-            hooks: { draw: [classLines] },
+            hooks: {
+                draw: [classLines],
+                // The stretch shown, in words: after zooming and panning, and for screen readers.
+                setScale: [(u, key) => {
+                    if (key !== "x") return;
+                    const shown = (v) => (timed ? isoTime(v) : String(Math.round(v)));
+                    $("log_chart_range").textContent = fill(text.shown, shown(u.scales.x.min), shown(u.scales.x.max));
+                }],
+            },
         }, data.rowsEach > 1 ? [data.x, data.low, data.high] : [data.x, data.low], box);
         box.dataset.points = String(data.x.length);
-        box.dataset.classLines = String(CLASS_LIMITS.filter((v) => {
-            const y = chart.valToPos(v, "y");
-            return y >= 0 && y <= chart.bbox.height / devicePixelRatio;
-        }).length);
     }
 
     // Zoom and pan by buttons (for touch as for the mouse); a drag across
