@@ -76,8 +76,8 @@ __attribute__((export_name("dp_log_convert"))) int dp_log_convert()
     settings.format.unit = false;  // the header names the unit
     std::optional<PressureReading> fixedPressure;
     if (settings.pressure) {
-        const Parsed<PressureReading> pressure = ReadPressure(
-            *settings.pressure, settings.pressureUnit, {!settings.decimalComma, settings.decimalComma});
+        const Parsed<PressureReading> pressure
+            = ReadPressure(*settings.pressure, settings.pressureUnit, {!settings.decimalComma, settings.decimalComma});
         if (!pressure.reading) {
             Message("--pressure: "
                 + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma));
@@ -89,9 +89,8 @@ __attribute__((export_name("dp_log_convert"))) int dp_log_convert()
     LogSummary summary(settings.summaryClass);
     LogReporting reporting;
     reporting.message = Message;
-    reporting.progress = [](long long rows, long long bytes) {
-        PageProgress(static_cast<double>(rows), static_cast<double>(bytes));
-    };
+    reporting.progress
+        = [](long long rows, long long bytes) { PageProgress(static_cast<double>(rows), static_cast<double>(bytes)); };
     reporting.converted = [&summary](double dewpointC, long line, std::string_view time) {
         summary.AddRow(dewpointC, line, time);
         PageRow(static_cast<double>(line), dewpointC, time.data(), static_cast<int>(time.size()));
@@ -113,8 +112,7 @@ __attribute__((export_name("dp_log_convert"))) int dp_log_convert()
 
     InputNature nature;
     nature.wholeFile = true;  // the page's file is all there, and can be read twice
-    const LogResult result
-        = ConvertLog(stdin, stdout, settings, fixedPressure, reporting, CsvReader::kBlock, nature);
+    const LogResult result = ConvertLog(stdin, stdout, settings, fixedPressure, reporting, CsvReader::kBlock, nature);
     std::fflush(stdout);
     g_summary = settings.summary == Settings::Summary::Text ? summary.Text() : summary.Json();
     switch (result.outcome) {
