@@ -68,6 +68,7 @@ log = dict(line.split() for line in subprocess.run(
     [os.path.join(bench, "log_benchmark"), command_line], check=True, capture_output=True, text=True).stdout.splitlines())
 log_rate = float(log["log_rows_per_second"])
 bare_rate = float(log["bare_rows_per_second"])
+summary_rate = float(log["summary_rows_per_second"])
 log_peak_mb = int(log["peak_kb_10m_rows"]) / 1024
 accuracy = subprocess.run([os.path.join(bench, "accuracy_report")], check=True,
                           capture_output=True, text=True).stdout
@@ -99,6 +100,8 @@ rows = [
      log_rate >= 1.5e6),
     ("... against the bare conversion loop", "%.2f × (%.2f million rows/s)" % (log_rate / bare_rate, bare_rate / 1e6),
      "≥ 0.5×", log_rate >= 0.5 * bare_rate),
+    ("... with --summary", "%.2f million rows/s, %.0f %% slower" % (summary_rate / 1e6, 100 * (1 - summary_rate / log_rate)),
+     "≤ 15 % slower", summary_rate >= 0.85 * log_rate),
     ("dewpoint --csv, peak memory for 10,000,000 rows", "%.1f MB" % log_peak_mb, "< 16 MB",
      log_peak_mb < 16 and log["program_status"] == "0"),
 ]

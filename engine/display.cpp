@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace dewpoint {
 
@@ -37,21 +38,28 @@ void Increment(std::string& digits)
 // The value is first taken to 15 significant digits, the precision a double
 // holds for certain, so that a product such as 2.9999999999999996 × 14.5
 // reads as the 43.5 it stands for and rounds up to 44.
+// Below 1e5 with up to two decimals, taking the value to 15 digits moves it
+// by less than 1e-8 of the last place kept. Unless the scaled value lies
+// within 1e-6 of a half, both round the same way, and it can be rounded
+// directly: the common case, and many times cheaper. Nothing where it cannot.
+std::optional<double> DirectlyRoundedScaled(double magnitude, int decimals)
+{
+    constexpr std::array<double, 3> kScales{1.0, 10.0, 100.0};
+    if (decimals < 0 || decimals >= static_cast<int>(kScales.size()) || !(magnitude < 1e5))
+        return std::nullopt;
+    const double scaled = magnitude * kScales.at(static_cast<std::size_t>(decimals));
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (!(std::fabs(fraction - 0.5) > 1e-6))
+        return std::nullopt;
+    return fraction > 0.5 ? whole + 1.0 : whole;
+}
+
 std::string ScaledRoundedDigits(double value, int decimals)
 {
-    // Below 1e5 with up to two decimals, taking the value to 15 digits moves
-    // it by less than 1e-8 of the last place kept. Unless the scaled value
-    // lies within 1e-6 of a half, both round the same way, and it can be
-    // rounded directly: the common case, and many times cheaper.
-    constexpr std::array<double, 3> kScales{1.0, 10.0, 100.0};
     const double magnitude = std::fabs(value);
-    if (decimals >= 0 && decimals < static_cast<int>(kScales.size()) && magnitude < 1e5) {
-        const double scaled = magnitude * kScales.at(static_cast<std::size_t>(decimals));
-        const double whole = std::floor(scaled);
-        const double fraction = scaled - whole;
-        if (std::fabs(fraction - 0.5) > 1e-6)
-            return std::to_string(static_cast<long long>(fraction > 0.5 ? whole + 1.0 : whole));
-    }
+    if (const std::optional<double> rounded = DirectlyRoundedScaled(magnitude, decimals))
+        return std::to_string(static_cast<long long>(*rounded));
 
     if (magnitude == 0.0)
         return "0";
@@ -127,6 +135,9 @@ double RoundedToOneDecimal(double value)
     // From 1e17 on a double holds no tenths, and the value is its own rounding.
     if (!(std::fabs(value) < 1e17))
         return value;
+    // The common case without the text: its digits, rounded the same way.
+    if (const std::optional<double> tenths = DirectlyRoundedScaled(std::fabs(value), 1))
+        return (value < 0.0 ? -*tenths : *tenths) / 10.0;
     const std::string text = FormatOneDecimal(value);
     const long long tenths = std::accumulate(text.begin(), text.end(), 0LL,
         [](long long sum, char c) { return c >= '0' && c <= '9' ? sum * 10 + (c - '0') : sum; });

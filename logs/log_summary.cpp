@@ -67,20 +67,26 @@ void LogSummary::AddRow(double dewpointC, long line, std::string_view time)
     sum_ += dewpointC;
     if (rows_ == 0 || dewpointC < lowest_)
         lowest_ = dewpointC;
+    // Places keep their time's memory from one row to the next: no allocation a row.
+    const auto place = [line, time](Place& at) {
+        at.line = line;
+        at.time.assign(time);
+    };
     if (rows_ == 0 || dewpointC > highest_) {
         highest_ = dewpointC;
-        worst_ = {line, std::string(time)};
+        place(worst_);
     }
     ++rows_;
 
     // A bad row between two rows above the limit neither breaks nor lengthens the stretch.
     if (shown > HumidityClassLimitC(stretchClass_)) {
         if (stretch_++ == 0)
-            stretchStart_ = {line, std::string(time)};
+            place(stretchStart_);
         if (stretch_ > longest_) {
             longest_ = stretch_;
-            longestStart_ = stretchStart_;
-            longestEnd_ = {line, std::string(time)};
+            longestStart_.line = stretchStart_.line;
+            longestStart_.time.assign(stretchStart_.time);
+            place(longestEnd_);
         }
     } else {
         stretch_ = 0;

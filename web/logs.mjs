@@ -284,7 +284,8 @@ function startLogs(engineModule, calculator, text) {
         }
         for (const line of lines.slice(0, 50)) {
             const names = line.split(/[;,\t]/).map((name) => name.trim().replace(/^"(.*)"$/, "$1").replace(/""/g, "\""));
-            const found = names.find((name) => SENSOR_WORDS.test(name));
+            // A header has columns: a note such as "DP-40 dewpoint transmitter" is not one.
+            const found = names.length > 1 && names.find((name) => SENSOR_WORDS.test(name));
             if (found) return found;
         }
         return "1";

@@ -68,7 +68,7 @@ const $ = (id) => document.getElementById(id);
 const fill = (template, ...values) => values.reduce((text, value, i) => text.replace(`%${i + 1}`, value), template);
 
 function main() {
-    const { tag, catalogue, language } = chooseLanguage(navigator.languages || [navigator.language || "en"]);
+    const { tag, catalogue, language } = chooseLanguage(navigator.languages);
     // windowText: the window's own texts; QT_TRANSLATE_NOOP: the page's, named so that lupdate finds them.
     const windowText = (source, comment = "") => (catalogue && catalogue[`${source}|${comment}`]) || source;
     const QT_TRANSLATE_NOOP = (context, source) => windowText(source);
@@ -221,7 +221,7 @@ function run(engine, { tag, windowText }) {
         let wheelRemainder = 0;
         bar.addEventListener("wheel", (event) => {
             event.preventDefault();
-            const perNotch = [100, 3, 1][event.deltaMode] ?? 100;
+            const perNotch = [100, 3, 1][event.deltaMode];  // pixels, lines or pages
             const raise = Math.abs(event.deltaY) >= Math.abs(event.deltaX) ? -event.deltaY : event.deltaX;
             wheelRemainder += raise / perNotch;
             const notches = Math.trunc(wheelRemainder);
