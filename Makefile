@@ -95,7 +95,7 @@ bench:
 	@$(MAKE) web
 	@tools/setup.sh web-test
 	@cd web && npm ci --no-audit --no-fund --silent
-	@node benchmarks/web_benchmark.mjs $(WEB_PAGE)
+	@node benchmarks/web_benchmark.mjs $(WEB_PAGE) $(BUILD_DIR)/cli/dewpoint
 
 # Pictures of the window on a desktop: docs/screenshot*.png.
 screenshots:

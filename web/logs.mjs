@@ -9,7 +9,7 @@
 // rows, messages and the header's columns as they happen.
 function logWorker() {
     const CHART_BUCKETS = 4000;  // the chart keeps the lowest and highest value of at most this many stretches
-    const READ_AHEAD = 1 << 22;
+    const READ_AHEAD = 1 << 24;  // FileReaderSync is slow by the call: few, large reads
     const OUTPUT_PIECE = 1 << 22;
     self.onmessage = ({ data: { module, file, args, limit } }) => {
         const size = Math.min(file.size, limit ?? file.size);
