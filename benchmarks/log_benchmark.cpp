@@ -133,9 +133,8 @@ int main(int argc, char* argv[])
         std::FILE* input = fmemopen(log.data(), log.size(), "rb");
         LogSummary summary;
         LogReporting reporting;
-        reporting.converted = [&summary](double dewpointC, long line, std::string_view time) {
-            summary.AddRow(dewpointC, line, time);
-        };
+        reporting.converted
+            = [&summary](double dewpointC, long line, std::string_view time) { summary.AddRow(dewpointC, line, time); };
         ConvertLog(input, nowhere, settings, std::nullopt, reporting);
         std::fclose(input);
         summarised += static_cast<long long>(summary.Json().size());
