@@ -304,6 +304,14 @@ function startLogs(engineModule, calculator, text) {
                     resolve(data.done);
                 }
             };
+            // A fault in the worker (a trap, memory exhausted) ends the run as a failure that says why.
+            worker.onerror = (event) => {
+                event.preventDefault();
+                on({ message: event.message || "the conversion failed" });
+                worker.terminate();
+                worker = null;
+                resolve({ status: 1, summary: "{}", chart: null });
+            };
             worker.postMessage({ module: engineModule, file, args, limit });
         });
     }

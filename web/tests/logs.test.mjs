@@ -172,6 +172,18 @@ for (const name of BROWSERS) {
             await page.close();
         });
 
+        test("a log that can no longer be read ends the run with a message, not a hang", async () => {
+            const path = join(folder, "vanishing.csv");
+            writeFileSync(path, "Time,Dewpoint,Pressure\n1,-40,7\n");
+            const { page } = await openPage();
+            await openLog(page, path);
+            rmSync(path);
+            const result = await convert(page);
+            assert.deepEqual([result.status, result.download], [1, null]);
+            assert.equal(result.messages.length, 1);
+            await page.close();
+        });
+
         test("the chart: the pressure dewpoint with the class lines, zoom, pan, and a picture to save", async () => {
             const { page } = await openPage();
             await openLog(page, join(folder, "semicolon.csv"));
