@@ -145,7 +145,7 @@ TEST(Readings, NumbersReadAsFromCharsReadsThem)
         reading.append(std::to_string(random() % 100000000));
         const std::size_t point = random() % (reading.size() + 2);
         if (point < reading.size() && reading[point] != '-')
-            reading = reading.substr(0, point).append(1, '.').append(reading, point);
+            reading.replace(point, 0, 1, '.');
         texts.push_back(reading.append(random() % 10, '0').append(std::to_string(random() % 100000)));
         texts.push_back(std::string("0.0000000000000000000").append(std::to_string(random() % 100000)));
     }
