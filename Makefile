@@ -204,7 +204,7 @@ lint-build:
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 tidy: lint-build
-	@$(RUN_CLANG_TIDY) -quiet -p $(BUILD_DIR) -j $(JOBS) '$(CURDIR)/(engine|cli|window|tools|tests|benchmarks)/[^/]*\.cpp$$' \
+	@$(RUN_CLANG_TIDY) -quiet -p $(BUILD_DIR) -j $(JOBS) '$(CURDIR)/(engine|logs|cli|window|tools|tests|benchmarks)/[^/]*\.cpp$$' \
 	  >$(BUILD_DIR)/tidy.log 2>&1; status=$$?; grep -vE 'warnings generated|^clang-tidy' $(BUILD_DIR)/tidy.log; \
 	  echo "clang-tidy: $$( [ $$status -eq 0 ] && echo clean || echo findings above)"; exit $$status
 

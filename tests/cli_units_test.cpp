@@ -133,7 +133,7 @@ TEST(Readings, NumbersReadAsFromCharsReadsThem)
     std::mt19937_64 random(20261209);
     for (int i = 0; i < 20000; ++i) {
         // Random doubles as shortest text, and with digits cut or added.
-        const double value = std::bit_cast<double>(random());
+        const auto value = std::bit_cast<double>(random());
         std::array<char, 64> buffer{};
         const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
         std::string text(buffer.data(), written.ptr);

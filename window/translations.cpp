@@ -44,7 +44,7 @@ QString InstallTranslations(const QStringList& uiLanguages)
         const QLocale locale(name);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C)
             return {};
-        const QString language = CatalogueFor(locale, languages);
+        QString language = CatalogueFor(locale, languages);
         if (language.isEmpty())
             continue;
         auto* window = new QTranslator(QCoreApplication::instance());
