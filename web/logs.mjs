@@ -573,6 +573,14 @@ function startLogs(engineModule, calculator, text) {
             },
         }, data.rowsEach > 1 ? [data.x, data.low, data.high] : [data.x, data.low], box);
         box.dataset.points = String(data.x.length);
+        // A finger shows the value under it, as the pointer does; the page still scrolls.
+        const follow = (event) => {
+            const touch = event.touches[0];
+            const over = chart.over.getBoundingClientRect();
+            chart.setCursor({ left: touch.clientX - over.left, top: touch.clientY - over.top });
+        };
+        chart.over.addEventListener("touchstart", follow, { passive: true });
+        chart.over.addEventListener("touchmove", follow, { passive: true });
     }
 
     // Zoom and pan by buttons (for touch as for the mouse); a drag across

@@ -255,6 +255,12 @@ for (const name of BROWSERS) {
                 chart: document.querySelector("#log_chart canvas").getBoundingClientRect().width }));
             assert.ok(fit.scroll <= 360, `scroll width ${fit.scroll}`);
             assert.ok(fit.chart >= 280 && fit.chart <= 340, `chart ${fit.chart}`);
+            // The value under a finger.
+            await page.$eval("#log_chart", (chart) => chart.scrollIntoView({ block: "center" }));
+            const plot = await (await page.$("#log_chart .u-over")).boundingBox();
+            if (name === "chromium") await page.touchscreen.tap(plot.x + plot.width * 0.9, plot.y + plot.height / 2);
+            else await page.mouse.click(plot.x + plot.width * 0.9, plot.y + plot.height / 2);
+            await page.waitForFunction(() => /-?\d+\.\d °C/.test(document.querySelector(".u-legend").textContent));
             await page.close();
         });
     });
