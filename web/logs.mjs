@@ -546,7 +546,7 @@ function startLogs(engineModule, calculator, text) {
         };
         chart = new window.uPlot({
             width,
-            height: Math.round(width * 0.5),
+            height: Math.round(width * (width < 500 ? 0.8 : 0.5)),  // taller on a phone
             scales: {
                 x: { time: timed },
                 y: { range: (u, min, max) => [Math.min(min, limit) - 3, Math.max(max, limit) + 3] },
