@@ -228,7 +228,9 @@ TEST(Readings, UnitsNamedInAHeader)
         {"dp degC", std::nullopt, false, TemperatureUnit::Celsius},
         {"T [K]", std::nullopt, false, TemperatureUnit::Kelvin},
         {"°C", std::nullopt, false, TemperatureUnit::Celsius},
-        {"Sensor C", std::nullopt, false, std::nullopt},  // a sensor's name, not a unit
+        {"Sensor C", std::nullopt, false, std::nullopt},                               // a sensor's name, not a unit
+        {"Dewpoint [probe (2) F]", std::nullopt, false, TemperatureUnit::Fahrenheit},  // still in brackets
+        {"Dewpoint (probe) C", std::nullopt, false, std::nullopt},                     // out of them again
         {"Dewpoint", std::nullopt, false, std::nullopt},
         {"Barometer", std::nullopt, false, std::nullopt},
     };
