@@ -228,6 +228,8 @@ TEST(Readings, UnitsNamedInAHeader)
         {"dp degC", std::nullopt, false, TemperatureUnit::Celsius},
         {"T [K]", std::nullopt, false, TemperatureUnit::Kelvin},
         {"°C", std::nullopt, false, TemperatureUnit::Celsius},
+        {"K", std::nullopt, false, TemperatureUnit::Kelvin},  // a units row's cell
+        {"Probe K", std::nullopt, false, std::nullopt},
         {"Sensor C", std::nullopt, false, std::nullopt},                               // a sensor's name, not a unit
         {"Dewpoint [probe (2) F]", std::nullopt, false, TemperatureUnit::Fahrenheit},  // still in brackets
         {"Dewpoint (probe) C", std::nullopt, false, std::nullopt},                     // out of them again
