@@ -31,6 +31,8 @@ const DIALECTS = [
         "Logger XY-3000\nSerial,1234\n\nDate,Dewpoint,Pressure\n2026-12-01,-55.5,7.5\n2026-12-02,-60.1,7.5\n")],
     ["unicode.txt", "Excel's Unicode Text (UTF-16LE)", Buffer.concat([Buffer.from([0xFF, 0xFE]),
         Buffer.from("Zeit\tTaupunkt (°C)\tDruck (bar)\r\n08:00\t-40\t7\r\n08:01\t-30\t7\r\n", "utf16le")])],
+    ["unicode-notes.txt", "Unicode Text with a logger's notes above the header", Buffer.concat([Buffer.from([0xFF, 0xFE]),
+        Buffer.from("Gerät DP-40\r\nZeit\tTaupunkt (°C)\tDruck (bar)\r\n08:00\t-40\t7\r\n", "utf16le")])],
     ["psi.csv", "a pressure in psi, a dewpoint in °F", Buffer.from(
         "Date,Dew point [°F],Line pressure [psig]\n2026-12-01,-40,101.5\n2026-12-02,-22,110\n")],
 ];
@@ -121,6 +123,8 @@ for (const name of BROWSERS) {
                 `${document.getElementById(id).value}${document.getElementById(id).disabled ? " (header)" : ""}`])));
             assert.deepEqual(settings, { log_sensor_column: "Dew point [°F]", log_sensor_unit: "F (header)",
                 log_pressure_column: "Line pressure [psig]", log_pressure_unit: "psi (header)" });
+            assert.deepEqual(await page.$$eval("#log_sensor_column option", (all) => all.map((o) => o.value)),
+                ["Date", "Dew point [°F]", "Line pressure [psig]"]);
             // Without a pressure column: every row at the System Pressure set above.
             await openLog(page, join(folder, "mac.csv"));
             await page.select("#log_pressure_column", "");
