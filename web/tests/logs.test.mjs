@@ -226,6 +226,16 @@ for (const name of BROWSERS) {
             assert.equal(await scale(), before, "all shown again");
             await page.click("#log_save_chart");
             await page.waitForFunction(() => window.linkedBlobs.some((b) => b.type === "image/png"));
+            // A long log is drawn as stretches of rows, each with its lowest and highest value.
+            const long = join(folder, "twelve-thousand.csv");
+            writeFileSync(long, ["Row,Dewpoint,Pressure", ...Array.from({ length: 12000 },
+                (_, i) => `${i},${i === 7000 ? 15 : -40},7`)].join("\n"));
+            await openLog(page, long);
+            await convert(page);
+            const stretches = await page.$eval("#log_chart", (box) => Number(box.dataset.points));
+            assert.ok(stretches >= 2000 && stretches <= 4000, `${stretches} stretches`);
+            assert.match(await scale(), /^Shown: 2 to 1\d{4}$/, "from the first row on");
+            assert.match(await page.$eval(".u-legend", (legend) => legend.textContent), /Highest/);
             await page.close();
         });
 
