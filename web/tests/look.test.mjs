@@ -99,6 +99,8 @@ describe("chromium", () => {
     for (const [name, viewport] of layouts) {
         test(`the ${name} layout looks as its reference picture`, async () => {
             const { page } = await open(browser, viewport);
+            // Every picture decoded, which a phone's scaled face may not be at once.
+            await page.evaluate(() => Promise.all([...document.images].map((image) => image.decode())));
             const shot = PNG.sync.read(Buffer.from(await page.screenshot({ fullPage: true })));
             await page.close();
             const path = here(`reference/page-${name}.png`);
