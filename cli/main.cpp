@@ -52,12 +52,11 @@ bool Print(const std::string& text)
 // The reading --pressure gives; a complaint where it is not one.
 std::optional<PressureReading> PressureArgument(const Settings& settings)
 {
-    const Parsed<PressureReading> pressure
-        = ReadPressure(*settings.pressure, settings.pressureUnit, Separators(settings));
-    if (!pressure.reading)
-        Complain("--pressure: "
-            + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma));
-    return pressure.reading;
+    std::string error;
+    const std::optional<PressureReading> pressure = dewpoint::logs::PressureArgument(settings, error);
+    if (!pressure)
+        Complain(error);
+    return pressure;
 }
 
 int ConvertOne(const Settings& settings)

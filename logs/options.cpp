@@ -309,6 +309,16 @@ bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings,
     return Consistent(settings, positional, logOnly, error);
 }
 
+std::optional<PressureReading> PressureArgument(const Settings& settings, std::string& error)
+{
+    const Parsed<PressureReading> pressure
+        = ReadPressure(*settings.pressure, settings.pressureUnit, {!settings.decimalComma, settings.decimalComma});
+    if (!pressure.reading)
+        error = "--pressure: "
+            + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma);
+    return pressure.reading;
+}
+
 std::string HelpText()
 {
     return R"help(Usage: dewpoint --pressure P --sensor T [--sensor-at atmosphere|system] [OPTION]...

@@ -46,6 +46,10 @@ struct Settings {
 // one line, where they are not a valid command.
 bool ParseOptions(const std::vector<std::string>& arguments, Settings& settings, std::string& error);
 
+// The reading --pressure gives (which it must hold); nothing, with `error`
+// set to the message, where it is not one.
+std::optional<PressureReading> PressureArgument(const Settings& settings, std::string& error);
+
 // What --help prints.
 std::string HelpText();
 

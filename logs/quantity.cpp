@@ -411,6 +411,7 @@ std::from_chars_result ReadDoubleByStrtod(const char* first, const char* last, d
     }
     if (!any)
         return {first, std::errc::invalid_argument};
+    const char* const withoutExponent = end;
     if (end != last && (*end == 'e' || *end == 'E')) {
         const char* exponent = end + 1;
         if (exponent != last && (*exponent == '+' || *exponent == '-'))
@@ -422,7 +423,7 @@ std::from_chars_result ReadDoubleByStrtod(const char* first, const char* last, d
     // Most readings have few digits and no exponent: their digits as a whole
     // number below 2^53 and a power of ten up to 10^22 are both exact, so one
     // division rounds correctly (Clinger's fast path, as from_chars's own).
-    if (std::none_of(mantissa, end, [](char c) { return c == 'e' || c == 'E'; })) {
+    if (end == withoutExponent) {
         std::uint64_t whole = 0;
         int significant = 0;
         int fractionDigits = 0;

@@ -75,15 +75,9 @@ __attribute__((export_name("dp_log_convert"))) int dp_log_convert()
     }
     settings.format.unit = false;  // the header names the unit
     std::optional<PressureReading> fixedPressure;
-    if (settings.pressure) {
-        const Parsed<PressureReading> pressure
-            = ReadPressure(*settings.pressure, settings.pressureUnit, {!settings.decimalComma, settings.decimalComma});
-        if (!pressure.reading) {
-            Message("--pressure: "
-                + ValueErrorMessage(pressure.error, *settings.pressure, kPressureAccepted, settings.decimalComma));
-            return kUsageError;
-        }
-        fixedPressure = pressure.reading;
+    if (settings.pressure && !(fixedPressure = PressureArgument(settings, error))) {
+        Message(error);
+        return kUsageError;
     }
 
     LogSummary summary(settings.summaryClass);
