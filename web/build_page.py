@@ -9,6 +9,7 @@ icons and a service worker.
     build_page.py <engine.wasm> <out.html> [<site folder> <folder of the icons>]
 """
 import base64
+import functools
 import gzip
 import hashlib
 import json
@@ -25,6 +26,7 @@ def read(*path):
         return source.read()
 
 
+@functools.cache
 def catalogues():
     """Each language's translations, keyed "source|comment", from the same
     catalogues the window is built from."""

@@ -316,6 +316,11 @@ function startLogs(engineModule, calculator, text) {
         });
     }
 
+    // What a conversion shows, hidden until the next one has run.
+    const hideResults = () => {
+        for (const id of ["log_result", "log_bad", "log_download", "log_command"]) $(id).hidden = true;
+    };
+
     function option(select, value, label) {
         const element = document.createElement("option");
         element.value = value;
@@ -346,7 +351,7 @@ function startLogs(engineModule, calculator, text) {
         file = opened;
         cancel();
         $("log_settings").hidden = true;
-        for (const id of ["log_result", "log_bad", "log_download"]) $(id).hidden = true;
+        hideResults();
         $("log_outcome").textContent = "";
         $("log_name").textContent = `${file.name} (${file.size.toLocaleString(calculator.locale)} bytes)`;
         // A trial run over the first rows: the header's names, as the converter reads them.
@@ -402,7 +407,7 @@ function startLogs(engineModule, calculator, text) {
 
     async function convert() {
         const args = argumentsChosen();
-        for (const id of ["log_result", "log_bad", "log_download", "log_command"]) $(id).hidden = true;
+        hideResults();
         $("log_bad_list").replaceChildren();
         $("log_outcome").textContent = "";
         $("log_convert").disabled = true;
